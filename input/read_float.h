@@ -1,0 +1,11 @@
+// Reading a decimal fraction from the user.
+#ifndef QUILLARY_INPUT_READ_FLOAT_H_
+#define QUILLARY_INPUT_READ_FLOAT_H_
+
+// As ReadInteger, with the first prompt "(Please input a Float Number: )",
+// one "." allowed anywhere in the line, and the result converted to the
+// nearest float. Lines that hold no number ("", "-", ".", "-.") or a value
+// beyond the range of float are rejected with the apology prompt.
+float ReadFloat();
+
+#endif  // QUILLARY_INPUT_READ_FLOAT_H_

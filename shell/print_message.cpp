@@ -1,0 +1,5 @@
+#include "shell/print_message.h"
+
+#include <iostream>
+
+void PrintMessage(std::string text) { std::cout << text << "\n\n"; }

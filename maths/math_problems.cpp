@@ -1,16 +1,51 @@
 #include "maths/math_problems.h"
 
+#include <array>
+#include <cstdint>
 #include <iostream>
 
-#include "shell/main_menu.h"
-#include "shell/pause.h"
+#include "shell/line_reader.h"
+#include "shell/terminal.h"
 
-// Until the exercises exist, the activity says so and goes back to the main
-// menu.
+namespace {
+
+struct MathScreen {
+  std::int32_t code;
+  void (MathProblems::*run)();
+};
+
+}  // namespace
+
 void MathProblems::RunMathProblems() {
-  std::cout << "\nThe Math Problems are not available yet.\n";
-  Pause();
-  ShowMainMenu();
+  static constexpr std::array<MathScreen, 13> kScreens{{
+      {0, &MathProblems::ShowMathMenu},
+      {1, &MathProblems::VectorAddition},
+      {2, &MathProblems::VectorSub},
+      {3, &MathProblems::Distance},
+      {4, &MathProblems::Magniute},
+      {5, &MathProblems::LinInter},
+      {6, &MathProblems::Dot},
+      {7, &MathProblems::Cross},
+      {8, &MathProblems::Normalize},
+      {9, &MathProblems::SurfaceNormal},
+      {10, &MathProblems::IsPrimeNumber},
+      {11, &MathProblems::MatrixRotation},
+      {12, &MathProblems::MatrixInvert},
+  }};
+  ClearScreen();
+  for (const MathScreen& screen : kScreens) {
+    if (MathState == screen.code) {
+      (this->*screen.run)();
+      return;
+    }
+  }
 }
 
-void ResetMathState() {}
+void MathProblems::ReturnToMathMenu() {
+  // Written directly rather than through PrintMessage: the leading line
+  // break ends the exercise's result line and no empty line follows.
+  std::cout << "\nPress Any Key to continue...\n";
+  const std::string blankAnswer = ReadLine();
+  static_cast<void>(blankAnswer);  // any line continues
+  MathState = 0;
+}

@@ -1,0 +1,56 @@
+// The two-dimensional vector exercises: each reads its operands in the order
+// the user is asked for them, prints its result line and returns to the
+// maths menu.
+#include <iostream>
+
+#include "maths/math_problems.h"
+#include "maths/operand_input.h"
+#include "maths/result_lines.h"
+
+void MathProblems::VectorAddition() {
+  const Vec2 first = ReadFirstVec2();
+  const Vec2 second = ReadSecondVec2();
+  std::cout << VectorAdditionLine(first, second);
+  ReturnToMathMenu();
+}
+
+void MathProblems::VectorSub() {
+  const Vec2 first = ReadFirstVec2();
+  const Vec2 second = ReadSecondVec2();
+  std::cout << VectorSubLine(first, second);
+  ReturnToMathMenu();
+}
+
+void MathProblems::Distance() {
+  const Vec2 first = ReadFirstVec2();
+  const Vec2 second = ReadSecondVec2();
+  std::cout << DistanceLine(first, second);
+  ReturnToMathMenu();
+}
+
+void MathProblems::Magniute() {
+  std::cout << MagniuteLine(ReadFirstVec2());
+  ReturnToMathMenu();
+}
+
+void MathProblems::LinInter() {
+  const Vec2 first = ReadFirstVec2();
+  const Vec2 second = ReadSecondVec2();
+  // Typed in tenths: 5 means 0.5 and 10 means 1.
+  const float tenths =
+      ReadOperand("Please Enter a value for t (0 <= t <= 1): ");
+  std::cout << LinInterLine(first, second, tenths);
+  ReturnToMathMenu();
+}
+
+void MathProblems::Dot() {
+  const Vec2 first = ReadFirstVec2();
+  const Vec2 second = ReadSecondVec2();
+  std::cout << DotLine(first, second);
+  ReturnToMathMenu();
+}
+
+void MathProblems::Normalize() {
+  std::cout << NormalizeLine(ReadFirstVec2());
+  ReturnToMathMenu();
+}

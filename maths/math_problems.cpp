@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <iostream>
+#include <string>
 
 #include "shell/line_reader.h"
 #include "shell/terminal.h"

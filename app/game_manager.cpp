@@ -3,18 +3,10 @@
 #include <array>
 #include <cstdint>
 
+#include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/shell_state.h"
 #include "shell/terminal.h"
-
-namespace {
-
-struct MainScreen {
-  std::int32_t code;
-  void (GameManager::*run)();
-};
-
-}  // namespace
 
 void GameManager::Run() {
   // End of input (or of writable output) unwinds from whichever read found
@@ -29,19 +21,14 @@ void GameManager::Run() {
 }
 
 void GameManager::RunOneScreen() {
-  static constexpr std::array<MainScreen, 5> kScreens{{
+  static constexpr std::array<CodedScreen<GameManager>, 5> kScreens{{
       {0, &GameManager::EnterUserName},
       {1, &GameManager::RunWeaponManager},
       {2, &GameManager::RunMathProblems},
       {3, &GameManager::FloatEcho},
       {4, &GameManager::ConfirmQuit},
   }};
-  for (const MainScreen& screen : kScreens) {
-    if (MainState == screen.code) {
-      (this->*screen.run)();
-      return;
-    }
-  }
+  RunScreenFor(MainState, kScreens, *this);
 }
 
 void GameManager::RunWeaponManager() { weaponManager_.RunWeaponManager(); }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "maths/math_problems.h"
+#include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/main_menu.h"
 #include "shell/pause.h"
@@ -24,14 +25,9 @@ constexpr std::string_view kPlainPrompt = "Please select a option: \n";
 constexpr std::string_view kApologyPrompt =
     "I'm sorry I didnt catch that, please select a option: \n";
 
-struct MathChoice {
-  std::string_view line;
-  std::int32_t code;
-};
-
 // The code is the menu number less one; "1" (ChangingState) stores the
 // menu's own code, so the next pass starts a fresh menu.
-constexpr std::array<MathChoice, 13> kExerciseChoices{{
+constexpr std::array<MenuChoice, 13> kExerciseChoices{{
     {"1", 0},
     {"2", 1},
     {"3", 2},
@@ -46,17 +42,6 @@ constexpr std::array<MathChoice, 13> kExerciseChoices{{
     {"12", 11},
     {"13", 12},
 }};
-
-// Stores the code of a numbered choice; returns false for any other line.
-bool AcceptExerciseChoice(const std::string& input) {
-  for (const MathChoice& choice : kExerciseChoices) {
-    if (input == choice.line) {
-      MathState = choice.code;
-      return true;
-    }
-  }
-  return false;
-}
 
 // The code is stored before the pause, so the activity opens on its menu
 // whenever the user comes back.
@@ -74,7 +59,7 @@ void MathProblems::ShowMathMenu() {
     ClearScreen();
     std::cout << (apologise ? kApologyPrompt : kPlainPrompt) << kOptions;
     const std::string input = ReadLine();
-    if (AcceptExerciseChoice(input)) return;
+    if (StoreChoice(input, kExerciseChoices, MathState)) return;
     if (input == "Q" || input == "q") {
       LeaveMathProblems();
       return;

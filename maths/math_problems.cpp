@@ -5,20 +5,12 @@
 #include <iostream>
 #include <string>
 
+#include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/terminal.h"
 
-namespace {
-
-struct MathScreen {
-  std::int32_t code;
-  void (MathProblems::*run)();
-};
-
-}  // namespace
-
 void MathProblems::RunMathProblems() {
-  static constexpr std::array<MathScreen, 13> kScreens{{
+  static constexpr std::array<CodedScreen<MathProblems>, 13> kScreens{{
       {0, &MathProblems::ShowMathMenu},
       {1, &MathProblems::VectorAddition},
       {2, &MathProblems::VectorSub},
@@ -34,12 +26,7 @@ void MathProblems::RunMathProblems() {
       {12, &MathProblems::MatrixInvert},
   }};
   ClearScreen();
-  for (const MathScreen& screen : kScreens) {
-    if (MathState == screen.code) {
-      (this->*screen.run)();
-      return;
-    }
-  }
+  RunScreenFor(MathState, kScreens, *this);
 }
 
 void MathProblems::ReturnToMathMenu() {

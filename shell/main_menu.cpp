@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/print_message.h"
 #include "shell/shell_state.h"
@@ -21,13 +22,8 @@ constexpr std::string_view kGreetingTail =
 constexpr std::string_view kApologyHead = "I'm sorry I didnt catch that ";
 constexpr std::string_view kApologyTail = ", please try again ";
 
-struct MainChoice {
-  std::string_view line;
-  std::int32_t code;
-};
-
 // Compared in this order; the first equal line wins.
-constexpr std::array<MainChoice, 6> kMainChoices{{
+constexpr std::array<MenuChoice, 6> kMainChoices{{
     {"0", 0},
     {"1", 1},
     {"2", 2},
@@ -44,17 +40,6 @@ std::string MenuText(bool apologise) {
   return text;
 }
 
-// Stores the code of an accepted line; returns false for any other line.
-bool AcceptChoice(const std::string& line) {
-  for (const MainChoice& choice : kMainChoices) {
-    if (line == choice.line) {
-      MainState = choice.code;
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 void ShowMainMenu() {
@@ -62,7 +47,7 @@ void ShowMainMenu() {
   for (;;) {
     ClearScreen();
     PrintMessage(MenuText(apologise));
-    if (AcceptChoice(ReadLine())) return;
+    if (StoreChoice(ReadLine(), kMainChoices, MainState)) return;
     apologise = true;
   }
 }

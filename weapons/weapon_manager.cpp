@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/main_menu.h"
 #include "shell/pause.h"
@@ -14,13 +15,8 @@
 
 namespace {
 
-struct WeaponScreen {
-  std::int32_t code;
-  void (WeaponManager::*run)();
-};
-
 // The codes do not follow the menu's numbering (see kMenuChoices).
-constexpr std::array<WeaponScreen, 8> kWeaponScreens{{
+constexpr std::array<CodedScreen<WeaponManager>, 8> kWeaponScreens{{
     {0, &WeaponManager::ShowWeaponMenu},
     {1, &WeaponManager::AddingWeapon},
     {2, &WeaponManager::RemovingWeapon},
@@ -30,11 +26,6 @@ constexpr std::array<WeaponScreen, 8> kWeaponScreens{{
     {6, &WeaponManager::Reloading},
     {7, &WeaponManager::LeaveWeaponManager},
 }};
-
-struct MenuChoice {
-  std::string_view line;
-  std::int32_t code;
-};
 
 // Compared in this order; the first equal line wins.
 constexpr std::array<MenuChoice, 8> kMenuChoices{{
@@ -55,27 +46,11 @@ constexpr std::string_view kMenuOptions =
     "\n\n1) AddingWeapon \n2) ChangingWeapon \n3) FiringCurrentWeapon \n4) "
     "PrintingWeaponList \n5) RemovingWeapon \n6) Reloading \nQ) Exit \n\n";
 
-// Stores the code of an accepted line; returns false for any other line.
-bool AcceptChoice(const std::string& line) {
-  for (const MenuChoice& choice : kMenuChoices) {
-    if (line == choice.line) {
-      WeaponState = choice.code;
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 void WeaponManager::RunWeaponManager() {
   ClearScreen();
-  for (const WeaponScreen& screen : kWeaponScreens) {
-    if (WeaponState == screen.code) {
-      (this->*screen.run)();
-      return;
-    }
-  }
+  RunScreenFor(WeaponState, kWeaponScreens, *this);
 }
 
 void WeaponManager::ShowWeaponMenu() {
@@ -85,7 +60,7 @@ void WeaponManager::ShowWeaponMenu() {
   for (;;) {
     ClearScreen();
     std::cout << (retry ? kMenuApology : kMenuPrompt) << kMenuOptions;
-    if (AcceptChoice(ReadLine())) return;
+    if (StoreChoice(ReadLine(), kMenuChoices, WeaponState)) return;
     retry = true;
   }
 }

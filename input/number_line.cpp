@@ -1,5 +1,6 @@
 #include "input/number_line.h"
 
+#include <charconv>
 #include <sstream>
 
 namespace {
@@ -22,16 +23,6 @@ bool PassesCheck(const std::string& line, bool allowPoint) {
   return true;
 }
 
-// The standard formatted extraction fails, rather than giving a value, for
-// an empty line, a lone sign or point, and a number out of the type's range.
-template <typename Number>
-std::optional<Number> Convert(const std::string& line) {
-  std::istringstream stream(line);
-  Number val;
-  if (!(stream >> val)) return std::nullopt;
-  return val;
-}
-
 }  // namespace
 
 bool PassesIntegerCheck(const std::string& line) {
@@ -42,10 +33,25 @@ bool PassesFloatCheck(const std::string& line) {
   return PassesCheck(line, true);
 }
 
+// Every whole number typed goes through here, so it uses the allocation-free
+// std::from_chars rather than a string stream. It fails, as the stream's
+// extraction does, for an empty line, a lone sign and a number out of range.
 std::optional<int> ConvertToInteger(const std::string& line) {
-  return Convert<int>(line);
+  const char* const end = line.data() + line.size();
+  int val = 0;
+  const auto [stop, error] = std::from_chars(line.data(), end, val);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return val;
 }
 
+// Decimal fractions are typed only at the float echo, so speed does not
+// matter here. The stream's extraction is kept because it turns a value too
+// small for float into the nearest float, where std::from_chars reports it
+// as out of range; it fails for an empty line, a lone sign or point, and a
+// number beyond the range of float.
 std::optional<float> ConvertToFloat(const std::string& line) {
-  return Convert<float>(line);
+  std::istringstream stream(line);
+  float val = 0.0f;
+  if (!(stream >> val)) return std::nullopt;
+  return val;
 }

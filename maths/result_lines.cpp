@@ -1,32 +1,41 @@
 #include "maths/result_lines.h"
 
-#include <sstream>
+#include <string>
+
+#include "shell/number_text.h"
 
 namespace {
 
 constexpr std::string_view kResultingVector = "The resulting vector is: ";
 
-// A fresh string stream has the same default format as std::cout, so the
-// digits here are the digits the console shows, and std::cout's own format
-// is never touched.
 std::string Join(std::string_view lead, float value) {
-  std::ostringstream line;
-  line << lead << value;
-  return line.str();
+  std::string line(lead);
+  AppendFloat(line, value);
+  return line;
 }
 
 // Two components with a comma and a blank between them.
 std::string Join(std::string_view lead, Vec2 v) {
-  std::ostringstream line;
-  line << lead << '(' << v.x << ", " << v.y << ')';
-  return line.str();
+  std::string line(lead);
+  line += '(';
+  AppendFloat(line, v.x);
+  line += ", ";
+  AppendFloat(line, v.y);
+  line += ')';
+  return line;
 }
 
 // Three components with bare commas between them.
 std::string Join(std::string_view lead, Vec3 v) {
-  std::ostringstream line;
-  line << lead << '(' << v.x << ',' << v.y << ',' << v.z << ')';
-  return line.str();
+  std::string line(lead);
+  line += '(';
+  AppendFloat(line, v.x);
+  line += ',';
+  AppendFloat(line, v.y);
+  line += ',';
+  AppendFloat(line, v.z);
+  line += ')';
+  return line;
 }
 
 }  // namespace

@@ -2,4 +2,4 @@
 
 #include <iostream>
 
-void PrintMessage(std::string text) { std::cout << text << "\n\n"; }
+void PrintMessage(std::string_view text) { std::cout << text << "\n\n"; }

@@ -1,5 +1,6 @@
 #include "maths/result_lines.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "shell/number_text.h"
@@ -14,28 +15,27 @@ std::string Join(std::string_view lead, float value) {
   return line;
 }
 
-// Two components with a comma and a blank between them.
-std::string Join(std::string_view lead, Vec2 v) {
+// The components in parentheses, with separator between them.
+std::string Join(std::string_view lead, std::initializer_list<float> parts,
+                 std::string_view separator) {
   std::string line(lead);
   line += '(';
-  AppendFloat(line, v.x);
-  line += ", ";
-  AppendFloat(line, v.y);
+  for (const float* part = parts.begin(); part != parts.end(); ++part) {
+    if (part != parts.begin()) line += separator;
+    AppendFloat(line, *part);
+  }
   line += ')';
   return line;
 }
 
+// Two components with a comma and a blank between them.
+std::string Join(std::string_view lead, Vec2 v) {
+  return Join(lead, {v.x, v.y}, ", ");
+}
+
 // Three components with bare commas between them.
 std::string Join(std::string_view lead, Vec3 v) {
-  std::string line(lead);
-  line += '(';
-  AppendFloat(line, v.x);
-  line += ',';
-  AppendFloat(line, v.y);
-  line += ',';
-  AppendFloat(line, v.z);
-  line += ')';
-  return line;
+  return Join(lead, {v.x, v.y, v.z}, ",");
 }
 
 }  // namespace

@@ -22,15 +22,12 @@ OutputBuffer::int_type OutputBuffer::overflow(int_type c) {
 
 std::streamsize OutputBuffer::xsputn(const char* s, std::streamsize n) {
   // Nearly every piece of text fits in what is left of the buffer.
-  if (n <= epptr() - pptr()) {
-    std::memcpy(pptr(), s, static_cast<std::size_t>(n));
-    pbump(static_cast<int>(n));
-    return n;
-  }
-  if (!Drain()) return 0;
-  if (n >= epptr() - pptr()) {
+  if (n > epptr() - pptr()) {
+    if (!Drain()) return 0;
     // Larger than the whole buffer: copying it first would only add work.
-    return WriteAll(s, static_cast<std::size_t>(n)) ? n : 0;
+    if (n >= epptr() - pptr()) {
+      return WriteAll(s, static_cast<std::size_t>(n)) ? n : 0;
+    }
   }
   std::memcpy(pptr(), s, static_cast<std::size_t>(n));
   pbump(static_cast<int>(n));

@@ -1,21 +1,31 @@
 #include "shell/terminal.h"
 
-#include <unistd.h>
-
 #include <iostream>
 
 namespace {
 
-bool outputIsTerminal = false;
+ClearMethod clearMethod = ClearMethod::kNone;
 
 constexpr char kCursorHomeAndClear[] = "\x1b[H\x1b[2J";
 
 }  // namespace
 
 void ClearScreen() {
-  if (outputIsTerminal) std::cout << kCursorHomeAndClear;
+  switch (clearMethod) {
+    case ClearMethod::kNone:
+      return;
+    case ClearMethod::kEscapeSequence:
+      std::cout << kCursorHomeAndClear;
+      return;
+    case ClearMethod::kConsoleApi:
+      // The console API acts at once, so the old screen's text must reach
+      // the console before it is blanked, not after.
+      std::cout.flush();
+      ClearWithConsoleApi();
+      return;
+  }
 }
 
-void SetOutputIsTerminal(bool isTerminal) { outputIsTerminal = isTerminal; }
+void SetClearMethod(ClearMethod method) { clearMethod = method; }
 
-void DetectTerminal() { SetOutputIsTerminal(isatty(STDOUT_FILENO) == 1); }
+void DetectTerminal() { SetClearMethod(PrepareClearing()); }

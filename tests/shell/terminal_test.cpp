@@ -10,9 +10,9 @@ TEST(TerminalTest, ClearsWithAnsiSequenceOnlyOnATerminal) {
   ConsoleSession session("");
   ClearScreen();
   EXPECT_EQ(session.Output(), "");
-  SetOutputIsTerminal(true);
+  SetClearMethod(ClearMethod::kEscapeSequence);
   ClearScreen();
-  SetOutputIsTerminal(false);
+  SetClearMethod(ClearMethod::kNone);
   EXPECT_EQ(session.Output(), "\x1b[H\x1b[2J");
 }
 

@@ -1,12 +1,8 @@
-#include "shell/output_buffer.h"
+#include "console/output_buffer.h"
 
-#include <poll.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
 
-OutputBuffer::OutputBuffer(int fd) : fd_(fd) {
+OutputBuffer::OutputBuffer(RawOutput& sink) : sink_(sink) {
   setp(buffer_.data(), buffer_.data() + buffer_.size());
 }
 
@@ -43,19 +39,6 @@ bool OutputBuffer::Drain() {
 }
 
 bool OutputBuffer::WriteAll(const char* data, std::size_t size) {
-  while (size > 0 && !failed_) {
-    const ssize_t written = write(fd_, data, size);
-    if (written > 0) {
-      data += written;
-      size -= static_cast<std::size_t>(written);
-    } else if (written < 0 && errno == EAGAIN) {
-      // Standard output was left non-blocking by whoever set it up: wait
-      // until it takes more rather than dropping text.
-      pollfd ready{fd_, POLLOUT, 0};
-      poll(&ready, 1, -1);
-    } else if (written == 0 || errno != EINTR) {
-      failed_ = true;
-    }
-  }
+  if (size > 0 && !failed_) failed_ = !sink_.Write(data, size);
   return !failed_;
 }

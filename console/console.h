@@ -1,0 +1,40 @@
+// What the program asks of the operating system: its standard streams and
+// the console they may be attached to. One implementation per platform
+// (console/posix/, console/windows/), chosen by the build; nothing outside
+// this folder includes a system header.
+#ifndef QUILLARY_CONSOLE_CONSOLE_H_
+#define QUILLARY_CONSOLE_CONSOLE_H_
+
+#include <string_view>
+
+// How the console in front of standard output can be cleared.
+enum class ClearMethod {
+  kNone,            // a file, a pipe, or a terminal that cannot clear
+  kEscapeSequence,  // ESC "[H" ESC "[2J" written into the output
+  kConsoleApi,      // the Windows console API, on an old console host
+};
+
+// Gives std::cin and std::cout buffers of their own over standard input and
+// output, unties them (ReadLine flushes when it must) and puts a console, if
+// there is one, into the modes the run needs (UTF-8 in and out). Call once,
+// before anything is read or written.
+void OpenStandardStreams();
+
+// Works out how the console in front of standard output is cleared, turning
+// on whatever that needs; CloseStandardStreams puts it back. kNone when
+// standard output is no console or the console cannot clear.
+ClearMethod PrepareClearing();
+
+// Blanks the console window and puts the cursor at its top left through the
+// console API; only ever called for ClearMethod::kConsoleApi, after what
+// std::cout holds has been flushed.
+void ClearWithConsoleApi();
+
+// Flushes std::cout, puts every console mode and code page back as they
+// were found, and returns the exit status: 0 when everything written reached
+// standard output and input ended cleanly; otherwise 1, after one line on
+// standard error naming the cause. A non-empty `failure` (what ended the run
+// early, such as "out of memory") is such a cause too.
+int CloseStandardStreams(std::string_view failure = {});
+
+#endif  // QUILLARY_CONSOLE_CONSOLE_H_

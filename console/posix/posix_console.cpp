@@ -1,0 +1,39 @@
+// The console on Linux and other POSIX systems: a terminal, if standard
+// output is one. The only bytes ever sent to it beyond the program's texts
+// are the clear sequence, written by ClearScreen:
+//   ESC "[H"   move the cursor to the top left corner
+//   ESC "[2J"  erase the whole screen
+// No terminal mode is changed, so there is nothing to put back.
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string_view>
+
+#include "console/console.h"
+#include "console/posix/fd_streams.h"
+#include "console/standard_streams.h"
+
+void OpenStandardStreams() {
+  static FdInput input(STDIN_FILENO);
+  static FdOutput output(STDOUT_FILENO);
+  InstallStandardStreams(input, output);
+}
+
+ClearMethod PrepareClearing() {
+  if (isatty(STDOUT_FILENO) != 1) return ClearMethod::kNone;
+  // A terminal that declares itself dumb (an Emacs shell buffer, some CI
+  // pseudo-terminals), or declares nothing, would show the escape bytes as
+  // garbage instead of acting on them.
+  const char* const term = std::getenv("TERM");
+  if (term == nullptr || *term == '\0' || std::string_view(term) == "dumb") {
+    return ClearMethod::kNone;
+  }
+  return ClearMethod::kEscapeSequence;
+}
+
+// A POSIX terminal is always cleared by the escape sequence.
+void ClearWithConsoleApi() {}
+
+int CloseStandardStreams(std::string_view failure) {
+  return FinishStandardStreams(failure);
+}

@@ -1,0 +1,42 @@
+#include "console/standard_streams.h"
+
+#include <iostream>
+#include <string>
+
+#include "console/input_buffer.h"
+#include "console/output_buffer.h"
+
+namespace {
+
+// Never destroyed: the library flushes std::cout once more as the process
+// ends, after every object of ours is gone.
+InputBuffer* installedInput = nullptr;
+
+// One line on standard error; returns the failure exit status.
+int Report(std::string_view what, std::string_view cause = {}) {
+  std::cerr << "quillary: " << what;
+  if (!cause.empty()) std::cerr << ": " << cause;
+  std::cerr << std::endl;
+  return 1;
+}
+
+}  // namespace
+
+void InstallStandardStreams(RawInput& input, RawOutput& output) {
+  std::ios::sync_with_stdio(false);
+  std::cin.tie(nullptr);
+  installedInput = new InputBuffer(input);
+  std::cin.rdbuf(installedInput);
+  std::cout.rdbuf(new OutputBuffer(output));
+}
+
+int FinishStandardStreams(std::string_view failure) {
+  std::cout.flush();
+  // What was written is lost whatever else went wrong, so that comes first.
+  if (!std::cout) return Report("could not write to standard output");
+  if (!failure.empty()) return Report(failure);
+  if (installedInput != nullptr && !installedInput->Failure().empty()) {
+    return Report("cannot read standard input", installedInput->Failure());
+  }
+  return 0;
+}

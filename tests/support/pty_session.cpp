@@ -8,13 +8,18 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string_view>
 #include <utility>
+#include <vector>
+
+extern char** environ;
 
 namespace {
 
 // Runs in the forked child, between forkpty and exec, so it uses only
 // async-signal-safe calls. Returns only if the program cannot be started.
-void BecomeProgram(const char* program, int errorFile, int startGate) {
+void BecomeProgram(const char* program, char* const* environment, int errorFile,
+                   int startGate) {
   // Ignored signals stay ignored across exec; a test run from a script may
   // ignore SIGINT, which would keep Ctrl-C from working. A shell resets them
   // for a foreground job, and so does this.
@@ -32,21 +37,39 @@ void BecomeProgram(const char* program, int errorFile, int startGate) {
   char go = 0;
   if (read(startGate, &go, 1) != 1) return;
   char* const argv[] = {const_cast<char*>(program), nullptr};
-  execv(program, argv);
+  execve(program, argv, environment);
+}
+
+// This process's environment with TERM replaced by `term`, or left out when
+// `term` is null.
+std::vector<std::string> EnvironmentWithTerm(const char* term) {
+  std::vector<std::string> entries;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    if (!std::string_view(*entry).starts_with("TERM=")) {
+      entries.emplace_back(*entry);
+    }
+  }
+  if (term != nullptr) entries.push_back(std::string("TERM=") + term);
+  return entries;
 }
 
 }  // namespace
 
-PtySession::PtySession(const std::string& program) {
+PtySession::PtySession(const std::string& program, const char* term) {
   try {
-    Start(program);
+    Start(program, term);
   } catch (...) {
     Release();
     throw;
   }
 }
 
-void PtySession::Start(const std::string& program) {
+void PtySession::Start(const std::string& program, const char* term) {
+  // Made before the fork: the child may only make async-signal-safe calls.
+  std::vector<std::string> entries = EnvironmentWithTerm(term);
+  std::vector<char*> environment;
+  for (std::string& entry : entries) environment.push_back(entry.data());
+  environment.push_back(nullptr);
   errorFile_ = MakeErrorFile();
   Pipe gate;
   winsize size{};
@@ -55,7 +78,8 @@ void PtySession::Start(const std::string& program) {
   pid_ = forkpty(&master_, nullptr, nullptr, &size);
   if (pid_ < 0) ThrowSystemError("forkpty");
   if (pid_ == 0) {
-    BecomeProgram(program.c_str(), errorFile_, gate.readEnd);
+    BecomeProgram(program.c_str(), environment.data(), errorFile_,
+                  gate.readEnd);
     static constexpr char kCannotStart[] =
         "pty session: cannot start program\n";
     (void)!write(STDERR_FILENO, kCannotStart, sizeof kCannotStart - 1);

@@ -29,9 +29,12 @@ class PtySession {
  public:
   // Starts `program` (a path; no arguments) on an 80x24 terminal with SIGINT
   // and the other signals at their defaults, as a shell starts a foreground
-  // job. The terminal's modes are read before the program runs. Throws
-  // std::system_error when the terminal or the process cannot be made.
-  explicit PtySession(const std::string& program);
+  // job, and TERM set to `term` (left out when null) whatever the test's
+  // own environment says. The terminal's modes are read before the program
+  // runs. Throws std::system_error when the terminal or the process cannot
+  // be made.
+  explicit PtySession(const std::string& program,
+                      const char* term = "xterm-256color");
   // Kills the program if it still runs, and reaps it.
   ~PtySession();
   PtySession(const PtySession&) = delete;
@@ -67,7 +70,7 @@ class PtySession {
 
  private:
   // Makes the terminal and starts the program; the constructor's work.
-  void Start(const std::string& program);
+  void Start(const std::string& program, const char* term);
   // Appends what the terminal shows next to unread_; false once `deadline`
   // has passed or the terminal was closed (the program ended).
   bool ReadMore(ChildClock::time_point deadline);

@@ -55,11 +55,16 @@ std::string OnPipe(std::string_view written) {
 }
 
 // Waits for the opening screen, then types each step's line and waits for
-// its echo and the program's answer. Stops at the first screen that differs
-// or never arrives, so one fault costs one timeout.
+// its echo and the program's answer, with or without the clear sequences.
+// Stops at the first screen that differs or never arrives, so one fault
+// costs one timeout.
 ::testing::AssertionResult Play(PtySession& session,
-                                const std::vector<Step>& steps) {
-  if (auto opening = ShowsNext(session, OnTerminal(Opening())); !opening) {
+                                const std::vector<Step>& steps,
+                                bool clears = true) {
+  const auto shown = [clears](const std::string& written) {
+    return OnTerminal(clears ? written : OnPipe(written));
+  };
+  if (auto opening = ShowsNext(session, shown(Opening())); !opening) {
     return opening << " at the start";
   }
   for (const Step& step : steps) {
@@ -67,8 +72,7 @@ std::string OnPipe(std::string_view written) {
     // The echo of the typed line comes before the answer: the terminal
     // echoes as it receives the keys, and the program reads only the
     // finished line.
-    auto answer =
-        ShowsNext(session, OnTerminal(step.types + "\n" + step.shows));
+    auto answer = ShowsNext(session, shown(step.types + "\n" + step.shows));
     if (!answer) return answer << " after typing " << step.types;
   }
   return ::testing::AssertionSuccess();
@@ -118,6 +122,17 @@ TEST(TerminalSessionTest, EveryScreenStartsClearedAndShowsExactlyItsText) {
   EXPECT_TRUE(ExitedWithZero(session.Wait()));
   EXPECT_EQ(session.TakeRest(), "") << "the run ends without another clear";
   EXPECT_EQ(session.ErrorOutput(), "");
+}
+
+// TERM dumb or unset: a terminal that cannot clear gets no escape byte.
+TEST(TerminalSessionTest, TerminalThatCannotClearGetsNoEscapeByte) {
+  for (const char* term : {"dumb", static_cast<const char*>(nullptr)}) {
+    const char* const name = term != nullptr ? term : "unset";
+    PtySession session(kProgram, term);
+    ASSERT_TRUE(Play(session, EveryScreen(), false)) << "TERM " << name;
+    EXPECT_TRUE(ExitedWithZero(session.Wait())) << "TERM " << name;
+    EXPECT_EQ(session.ErrorOutput(), "") << "TERM " << name;
+  }
 }
 
 TEST(TerminalSessionTest, LineEditingWorksAndTheModesAreLeftAsFound) {

@@ -8,6 +8,8 @@
 //                                    that visits every screen and ends with
 //                                    a confirmed quit
 //   session_generator --weapons N    adds N weapons, lists them and quits
+//   session_generator --maths N      runs N vector exercises on edge and
+//                                    random operands, then quits
 //
 // The same arguments always give the same bytes: std::mt19937_64's sequence
 // is fixed by the C++ standard, and its numbers are used without the
@@ -194,6 +196,49 @@ void MathsVisit(SessionWriter& s) {
   s.Line("");
 }
 
+// Operands where single precision shows its edges: the largest float that
+// counts every whole number, the first whole number it cannot hold, and the
+// ends of the 32-bit range.
+constexpr std::int64_t kEdgeOperands[] = {
+    0,         1,          -1,          16777216,    -16777216, 16777217,
+    -16777217, 2147483647, -2147483647, -2147483648, 1000000,   -1000000};
+
+// An operand for a cross-machine check: an edge value, the negation of the
+// one before (so sums and differences cancel), or any 32-bit number.
+std::int64_t MathsOperand(SessionWriter& s, std::int64_t previous) {
+  switch (s.Pick(0, 3)) {
+    case 0:
+      return kEdgeOperands[s.Pick(0, std::ssize(kEdgeOperands) - 1)];
+    case 1:
+      return previous == -2147483648 ? 2147483647 : -previous;
+    case 2:
+      return s.Pick(-1000, 1000);
+    default:
+      return s.Pick(-2147483648, 2147483647);
+  }
+}
+
+// Every vector exercise (menu lines 2 to 10) in turn, `count` of them, each
+// answered and paused; the result lines are where single-precision rounding
+// could differ between machines.
+std::string MathsSession(std::int64_t count) {
+  SessionWriter s(0);
+  s.Line("Ada");
+  s.Line("2");
+  for (std::int64_t i = 0; i < count; ++i) {
+    const Exercise& exercise = kExercises[i % 9];
+    s.Line(exercise.line);
+    std::int64_t operand = 0;
+    for (int n = 0; n < exercise.operands; ++n) {
+      operand = MathsOperand(s, operand);
+      s.Number(operand);
+    }
+    s.Line("");
+  }
+  for (const char* line : {"q", "", "Q", "0"}) s.Line(line);
+  return s.Text();
+}
+
 void FloatEcho(SessionWriter& s) {
   s.Line("3");
   if (s.OneIn(3)) s.Line("2,5");
@@ -271,7 +316,8 @@ bool ParseCount(const char* text, std::int64_t& count) {
 
 int Usage() {
   std::cerr << "usage: session_generator LINES [SEED]\n"
-               "       session_generator --weapons COUNT\n";
+               "       session_generator --weapons COUNT\n"
+               "       session_generator --maths COUNT\n";
   return 2;
 }
 
@@ -283,6 +329,9 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::string_view(argv[1]) == "--weapons") {
     if (!ParseCount(argv[2], count)) return Usage();
     session = WeaponsSession(count);
+  } else if (argc == 3 && std::string_view(argv[1]) == "--maths") {
+    if (!ParseCount(argv[2], count)) return Usage();
+    session = MathsSession(count);
   } else if (argc == 2 || argc == 3) {
     std::int64_t seed = 1;
     if (!ParseCount(argv[1], count) || count < 3) return Usage();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -12,6 +13,13 @@ constexpr int kStreamPrecision = 6;
 }  // namespace
 
 void AppendFloat(std::string& text, float value) {
+  // 0/0 has its sign bit set on x86-64 and clear on ARM, and the sign of a
+  // not-a-number means nothing; one spelling keeps a session's output the
+  // same on every machine.
+  if (std::isnan(value)) {
+    text += "nan";
+    return;
+  }
   // Far more room than the longest such text, "-1.17549e-38".
   std::array<char, 32> buffer;
   char* const end =

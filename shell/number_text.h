@@ -7,7 +7,8 @@
 
 // Appends value with six significant digits in the shorter of fixed and
 // scientific notation, as printf's "%g" and a default-formatted stream give
-// them: "1.41421", "1e+06", "-0", "inf", "nan". Cheaper than a string
+// them: "1.41421", "1e+06", "-0", "inf". Every not-a-number is "nan",
+// whatever its sign bit and on every platform. Cheaper than a string
 // stream, whose construction alone costs more than the conversion.
 void AppendFloat(std::string& text, float value);
 

@@ -2,11 +2,12 @@
 # Usage: end_of_input_cut_test.sh PROGRAM SESSION
 # Runs PROGRAM on the first k lines of SESSION for every k from 0 to its
 # number of lines. Each run ends where its input ends: exit status 0 within a
-# second, nothing on standard error, and its output a prefix of the whole
-# session's output. So every single read of every screen handles the end of
-# input.
+# second (times QUILLARY_TIME_SCALE, for emulators), nothing on standard
+# error, and its output a prefix of the whole session's output. So every
+# single read of every screen handles the end of input.
 set -u
 program=$1
+scale=${QUILLARY_TIME_SCALE:-1}
 session=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -17,7 +18,7 @@ total=$(wc -l <"$session")
 failed=0
 for ((k = 0; k <= total; k++)); do
   head -n "$k" "$session" >"$work/cut.in"
-  timeout 1 "$program" <"$work/cut.in" >"$work/cut.out" 2>"$work/err"
+  timeout "$scale" "$program" <"$work/cut.in" >"$work/cut.out" 2>"$work/err"
   status=$?
   size=$(stat -c %s "$work/cut.out")
   if [[ $status != 0 ]]; then

@@ -86,7 +86,16 @@ expected=$'Ada\n1\n1\nWeapon0\n0\n30\n\n1\nWeapon1\n1\n30\n\n4\n\nq\n\nQ\n0\n'
 [[ "$(tail -c ${#quit} "$work/out"; echo .)" == "$quit." ]] ||
   fail "--weapons 1000 did not end at the confirmed quit"
 
-for bad in "" "x" "-5" "2" "--weapons" "--weapons -1" "12 x"; do
+# The maths session: every vector exercise in turn, each answered, and the
+# way out; no operand rejected.
+"$generator" --maths 90 | timeout 20 "$program" >"$work/out" 2>"$work/err"
+[[ $(grep -cE "^(The resulting vector|The distance|The magnitude|The cross|The normalized|The sureface)|the angle between" "$work/out") == 90 ]] ||
+  fail "--maths 90 did not give 90 results"
+grep -qF "please Enter a number" "$work/out" && fail "--maths 90 had an operand rejected"
+[[ "$(tail -c ${#quit} "$work/out"; echo .)" == "$quit." ]] ||
+  fail "--maths 90 did not end at the confirmed quit"
+
+for bad in "" "x" "-5" "2" "--weapons" "--weapons -1" "12 x" "--maths x"; do
   # shellcheck disable=SC2086
   "$generator" $bad >/dev/null 2>&1 && fail "accepted arguments '$bad'"
 done

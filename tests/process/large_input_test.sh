@@ -5,6 +5,7 @@
 # standard error and exit status 0.
 set -u
 program=$1
+scale=${QUILLARY_TIME_SCALE:-1}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
@@ -20,7 +21,7 @@ apology() { printf "\n(I'm sorry I didnt understand that, please Enter a number)
 # check NAME: runs $work/NAME.in, compares with $work/NAME.out.
 check() {
   local start=$SECONDS status
-  timeout 20 "$program" <"$work/$1.in" >"$work/$1.actual" 2>"$work/err"
+  timeout $((20 * scale)) "$program" <"$work/$1.in" >"$work/$1.actual" 2>"$work/err"
   status=$?
   if [[ $status != 0 ]]; then
     echo "FAIL $1: exit status $status"; failed=1
@@ -29,7 +30,7 @@ check() {
   elif ! cmp -s "$work/$1.actual" "$work/$1.out"; then
     echo "FAIL $1: output differs"; cmp "$work/$1.actual" "$work/$1.out"; failed=1
   fi
-  ((SECONDS - start <= 3)) || { echo "FAIL $1: took $((SECONDS - start)) s"; failed=1; }
+  ((SECONDS - start <= 3 * scale)) || { echo "FAIL $1: took $((SECONDS - start)) s"; failed=1; }
 }
 
 ten_mb=$(head -c 10485760 /dev/zero | tr '\0' 'n')

@@ -5,6 +5,7 @@
 # each new screen must start at the top of a cleared console.
 set -u
 program=$1
+scale=${QUILLARY_TIME_SCALE:-1}
 socket=quillary-test-$$
 tmux_() { tmux -L "$socket" "$@"; }
 trap 'tmux_ kill-server 2>/dev/null' EXIT
@@ -12,10 +13,10 @@ failed=0
 
 screen() { tmux_ capture-pane -p -t session; }
 
-# wait_for TEXT: waits up to 5 s for TEXT to be on screen.
+# wait_for TEXT: waits up to 5 s (times the scale) for TEXT to be on screen.
 wait_for() {
   local i
-  for ((i = 0; i < 100; i++)); do
+  for ((i = 0; i < 100 * scale; i++)); do
     screen | grep -qF -- "$1" && return 0
     sleep 0.05
   done

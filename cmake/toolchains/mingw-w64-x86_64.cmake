@@ -28,11 +28,18 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # wine64 itself rather than the `wine` launcher, which looks for the 32-bit
-# Wine first and complains when it is missing.
+# Wine first and complains when it is missing. Every Windows program of the
+# build runs in a Wine prefix of its own inside the build folder, made on
+# first use; with no display, so that making it opens no window and waits for
+# none, and without Wine's debugging chatter on standard error, which the
+# tests require to be empty.
 find_program(QUILLARY_WINE wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
 if(NOT QUILLARY_WINE)
   find_program(QUILLARY_WINE NAMES wine64 wine)
 endif()
 if(QUILLARY_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLARY_WINE})
+  set(QUILLARY_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+  set(CMAKE_CROSSCOMPILING_EMULATOR
+      env -u DISPLAY WINEPREFIX=${QUILLARY_WINE_PREFIX} WINEDEBUG=-all
+      ${QUILLARY_WINE})
 endif()

@@ -28,8 +28,9 @@ TEST(SystemMessageTest, OneLineWithoutTheFinalPeriod) {
 }
 
 TEST(SystemMessageTest, TheSystemsWordsForItsCodes) {
-  for (const DWORD code : {ERROR_INVALID_HANDLE, ERROR_ACCESS_DENIED,
-                           ERROR_BROKEN_PIPE, ERROR_DISK_FULL}) {
+  const DWORD codes[] = {ERROR_INVALID_HANDLE, ERROR_ACCESS_DENIED,
+                         ERROR_BROKEN_PIPE, ERROR_DISK_FULL};
+  for (const DWORD code : codes) {
     const std::string message = SystemMessage(code);
     EXPECT_FALSE(message.empty()) << code;
     EXPECT_EQ(message, TrimSystemMessage(message)) << code;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Usage: terminal_session_test.sh PROGRAM
 # Plays a short session in a real terminal (tmux), as a person would: each
-# prompt must be on screen before anything is typed (so it was flushed), and
-# each new screen must start at the top of a cleared console.
+# prompt must be on screen before anything is typed (so it was flushed), each
+# new screen must start at the top of a cleared console, and a name typed in
+# UTF-8 must be greeted as typed.
 set -u
 program=$1
 scale=${QUILLARY_TIME_SCALE:-1}
@@ -38,6 +39,14 @@ tmux_ send-keys -t session "Ada" Enter
 wait_for "Hello Ada, Please Select a Option to continue:" || exit 1
 first_line_is "Hello Ada, Please Select a Option to continue:"
 screen | grep -qF "call you?" && { echo "FAIL: the greeting was not cleared"; failed=1; }
+# A name beyond ASCII, typed at the keyboard, comes back as it was typed.
+tmux_ send-keys -t session "0" Enter
+wait_for "What would you like me to call you?" || exit 1
+first_line_is "Hello, my name is Quillary. What would you like me to call you?"
+screen | grep -qF "Hello Ada" && { echo "FAIL: the main menu was not cleared"; failed=1; }
+tmux_ send-keys -t session "Zoë" Enter
+wait_for "Hello Zoë, Please Select a Option to continue:" || exit 1
+first_line_is "Hello Zoë, Please Select a Option to continue:"
 tmux_ send-keys -t session "Q" Enter
 wait_for "Are you sure you want to quit?" || exit 1
 first_line_is "Are you sure you want to quit? (Press 0 to exit, anything else to cancel)"

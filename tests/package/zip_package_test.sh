@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Usage: zip_package_test.sh CPACK BUILD_DIR [EMULATOR...]
+# Makes the Windows ZIP of the built BUILD_DIR with CPACK (cpack -G ZIP, into
+# a folder of its own) and checks it as a Windows user would get it:
+#   - named quillary-<version>-win64.zip after the project's version, holding
+#     one folder of that name with exactly quillary.exe, quillary.txt and
+#     README.md;
+#   - quillary.exe needs no DLL but Windows' own;
+#   - quillary.txt is the manual page of this version as plain text, and
+#     README.md is the project's README;
+#   - the unpacked quillary.exe, started through EMULATOR (Wine), plays every
+#     transcript byte for byte.
+# Needs unzip and the MinGW-w64 objdump.
+set -u
+cpack=$1
+build=$(cd "$2" && pwd)
+shift 2
+emulator=("$@")
+tests=$(cd "$(dirname "$0")/.." && pwd)
+source_dir=$(dirname "$tests")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name=quillary-$version-win64
+"$cpack" -G ZIP --config "$build/CPackConfig.cmake" -B "$work/cpack" \
+  >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack -G ZIP failed"; exit 1; }
+zip=$work/cpack/$name.zip
+[[ -n $version && -f $zip ]] || { fail "no $name.zip was made"; exit 1; }
+
+unzip -Z1 "$zip" | sort >"$work/contents"
+printf '%s\n' "$name/" "$name/README.md" "$name/quillary.exe" "$name/quillary.txt" |
+  sort >"$work/expected"
+# Some zip tools list the folder itself, some do not.
+grep -vx "$name/" "$work/expected" >"$work/expected-files"
+diff -u "$work/expected-files" <(grep -vx "$name/" "$work/contents") ||
+  fail "the ZIP's contents differ (- expected, + actual)"
+unzip -q "$zip" -d "$work/unpacked" || fail "the ZIP does not unpack"
+folder=$work/unpacked/$name
+
+# Only DLLs that every Windows has: no MinGW runtime beside the program.
+dlls=$(x86_64-w64-mingw32-objdump -p "$folder/quillary.exe" |
+  sed -n 's/^[[:space:]]*DLL Name: //p')
+[[ -n $dlls ]] || fail "objdump found no imported DLL in quillary.exe"
+while read -r dll; do
+  [[ ${dll,,} =~ ^(kernel32|msvcrt|ucrtbase|advapi32|user32|api-ms-win-.*)\.dll$ ]] ||
+    fail "quillary.exe needs $dll, which Windows does not ship"
+done <<<"$dlls"
+
+cmp -s "$folder/README.md" "$source_dir/README.md" ||
+  fail "README.md in the ZIP is not the project's README"
+page=$folder/quillary.txt
+head -n 1 "$page" | grep -q '^QUILLARY(1) ' || fail "quillary.txt is no rendered manual page"
+grep -q "Quillary $version" "$page" || fail "quillary.txt is not the page of version $version"
+grep -q $'[\x1b\x08]' "$page" && fail "quillary.txt holds escape sequences or overstrikes"
+grep -q '^ENVIRONMENT' "$page" || fail "quillary.txt has no ENVIRONMENT section"
+
+launcher=$work/quillary
+{
+  echo '#!/bin/sh'
+  printf 'exec '
+  printf '%q ' "${emulator[@]}" "$folder/quillary.exe"
+  echo '"$@"'
+} >"$launcher"
+chmod +x "$launcher"
+played=0
+for session in "$tests"/transcripts/*/*.in; do
+  bash "$tests/run_transcript.sh" "$launcher" "$session" >"$work/result" ||
+    { fail "unpacked quillary.exe, transcript ${session#"$tests"/}:"; cat "$work/result"; }
+  played=$((played + 1))
+done
+((played > 0)) || fail "no transcript found under $tests/transcripts"
+
+if ((failed == 0)); then
+  echo "$name.zip: $(stat -c %s "$zip") bytes, contents, DLLs, manual page and $played transcripts pass"
+fi
+exit $failed

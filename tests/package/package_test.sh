@@ -8,8 +8,9 @@
 #     a Depends line worked out from the linked libraries, and only the program
 #     (stripped) and the compressed manual page, owned by root;
 #   - the program unpacked from the package plays every transcript byte for
-#     byte, and its manual page is this project's page, renders without a
-#     warning and has a NAME line that whatis can index.
+#     byte, and its manual page is this project's page with the project's
+#     version in the footer, renders without a warning and has a NAME line
+#     that whatis can index.
 # Needs dpkg-deb, man-db and groff-base.
 set -u
 build=$(cd "$1" && pwd)
@@ -79,8 +80,17 @@ for session in "$tests"/transcripts/*/*.in; do
   played=$((played + 1))
 done
 ((played > 0)) || fail "no transcript found under $tests/transcripts"
-zcat "$page" | cmp -s - "$source_dir/doc/quillary.1" ||
+# The packaged page is doc/quillary.1 with the version in its footer, the same
+# page the build leaves uncompressed in its doc folder.
+zcat "$page" >"$work/page"
+footer=$(sed -n 's/^\.TH QUILLARY 1 [^ ]* "\(.*\)" "User Commands"$/\1/p' "$work/page")
+[[ $footer == "Quillary $version" ]] ||
+  fail "the manual page's footer is '$footer', not 'Quillary $version'"
+cmp -s <(grep -v '^\.TH ' "$work/page") \
+  <(grep -v '^\.TH ' "$source_dir/doc/quillary.1") ||
   fail "the packaged manual page is not doc/quillary.1"
+cmp -s "$work/page" "$build/doc/quillary.1" ||
+  fail "$build/doc/quillary.1 is not the packaged manual page"
 # man-db's own check of the macros, then every warning troff knows (the
 # PostScript device also knows which fonts exist).
 warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)

@@ -1,6 +1,6 @@
-# What the Debian package holds beside the program and its manual page.
-# CMakeLists.txt includes this after its CPACK_ settings and before
-# include(CPack).
+# What the Debian package holds beside the program and its manual page, and
+# what makes it reproducible. CMakeLists.txt includes this after its CPACK_
+# settings and before include(CPack).
 #
 # Debian policy asks every package for /usr/share/doc/<package>/copyright and,
 # for a native package such as this one, a changelog.gz in Debian's changelog
@@ -122,3 +122,22 @@ add_custom_target(quillary_debian_changelog ALL
 install(FILES ${debian_dir}/copyright ${debian_dir}/changelog.gz
         DESTINATION ${debian_doc_dir})
 
+# Reproducible packages. CPack stamps every file and archive member with
+# SOURCE_DATE_EPOCH when it is set, and with the current time otherwise;
+# cmake/PackageTime.cmake, which cpack reads, sets it to the time of the last
+# commit unless the caller has set it.
+find_package(Git QUIET)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageTime.cmake)
+set(CPACK_QUILLARY_GIT "${GIT_EXECUTABLE}")
+set(CPACK_QUILLARY_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
+
+# The build folder's path reaches the program only through the debug
+# information's compilation directory, but that changes the linker's build
+# ID, which stripping keeps. Mapped to ".", it leaves programs built in
+# different folders equal in every build type.
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  foreach(target quillary quillary_core)
+    target_compile_options(${target}
+                           PRIVATE -fdebug-prefix-map=${CMAKE_BINARY_DIR}=.)
+  endforeach()
+endif()

@@ -1,22 +1,26 @@
 # `cpack -G ZIP` in a Windows build makes quillary-<version>-win64.zip: one
 # folder holding quillary.exe, the manual page rendered as UTF-8 text
-# (Windows has no man), and the README. Included just before CPack, after
-# the Debian package's settings, whose install layout (bin/, share/man/) it
-# replaces: only the files installed as the "windows" component go in.
+# (Windows has no man), the README and the licence, which has to travel with
+# every copy. Included just before CPack, after the Debian package's
+# settings, whose install layout (bin/, share/man/, share/doc/) it replaces:
+# only the files installed as the "windows" component go in.
 find_program(QUILLARY_GROFF groff REQUIRED)
 set(quillary_manual_text ${CMAKE_BINARY_DIR}/quillary.txt)
 # Plain text without escape sequences or overstruck bold (-P-cbou), and
 # without words broken at line ends (-rHY=0), so any text viewer shows it.
+# The page rendered is the one doc/ versions for installing.
+set(quillary_versioned_page ${PROJECT_BINARY_DIR}/doc/quillary.1)
 add_custom_command(
   OUTPUT ${quillary_manual_text}
   COMMAND ${QUILLARY_GROFF} -man -Tutf8 -P-cbou -rHY=0
-          ${CMAKE_SOURCE_DIR}/doc/quillary.1 > ${quillary_manual_text}
-  DEPENDS ${CMAKE_SOURCE_DIR}/doc/quillary.1
+          ${quillary_versioned_page} > ${quillary_manual_text}
+  DEPENDS ${quillary_versioned_page}
   COMMENT "Rendering the manual page as text")
 add_custom_target(quillary_manual_text ALL DEPENDS ${quillary_manual_text})
 
 install(TARGETS quillary RUNTIME DESTINATION . COMPONENT windows)
-install(FILES ${quillary_manual_text} ${CMAKE_SOURCE_DIR}/README.md
+install(FILES ${quillary_manual_text} ${PROJECT_SOURCE_DIR}/README.md
+        ${PROJECT_SOURCE_DIR}/LICENSE
         DESTINATION . COMPONENT windows)
 
 set(CPACK_GENERATOR ZIP)

@@ -2,15 +2,21 @@
 # Usage: package_test.sh BUILD_DIR
 # Checks what BUILD_DIR installs, after `cmake --build` and `cpack -G DEB` have
 # run there (.ci/run does both):
-#   - `cmake --install` with a prefix puts exactly bin/quillary and
-#     share/man/man1/quillary.1.gz under it;
+#   - `cmake --install` with a prefix puts exactly bin/quillary,
+#     share/man/man1/quillary.1.gz and share/doc/quillary/{copyright,
+#     changelog.gz} under it;
 #   - the Debian package carries the project's name and version, a maintainer,
 #     a Depends line worked out from the linked libraries, and only the program
-#     (stripped) and the compressed manual page, owned by root;
+#     (stripped), the compressed manual page, the copyright file and the
+#     changelog, owned by root, and lintian finds no error and no warning;
+#   - the copyright file is machine-readable (DEP-5) and holds LICENSE's
+#     copyright line and terms; the changelog holds every released version of
+#     CHANGELOG.md, the package's own first;
 #   - the program unpacked from the package plays every transcript byte for
-#     byte, and its manual page is this project's page, renders without a
-#     warning and has a NAME line that whatis can index.
-# Needs dpkg-deb, man-db and groff-base.
+#     byte, and its manual page is this project's page with the project's
+#     version in the footer, renders without a warning and has a NAME line
+#     that whatis can index.
+# Needs dpkg-dev, lintian, man-db and groff-base.
 set -u
 build=$(cd "$1" && pwd)
 tests=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,11 +26,14 @@ trap 'rm -rf "$work"' EXIT
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-# cmake --install: the program and the manual page, nothing else.
+# cmake --install: the program, the manual page, the copyright and the
+# changelog, nothing else.
 cmake --install "$build" --prefix "$work/prefix" >/dev/null ||
   fail "cmake --install failed"
 (cd "$work/prefix" && find . -type f | sort) >"$work/installed"
-printf '%s\n' ./bin/quillary ./share/man/man1/quillary.1.gz >"$work/expected"
+printf '%s\n' ./bin/quillary ./share/doc/quillary/changelog.gz \
+  ./share/doc/quillary/copyright ./share/man/man1/quillary.1.gz \
+  >"$work/expected"
 diff -u "$work/expected" "$work/installed" ||
   fail "cmake --install put other files under the prefix (- expected, + actual)"
 
@@ -58,6 +67,10 @@ drwxr-xr-x root/root ./usr/
 drwxr-xr-x root/root ./usr/bin/
 -rwxr-xr-x root/root ./usr/bin/quillary
 drwxr-xr-x root/root ./usr/share/
+drwxr-xr-x root/root ./usr/share/doc/
+drwxr-xr-x root/root ./usr/share/doc/quillary/
+-rw-r--r-- root/root ./usr/share/doc/quillary/changelog.gz
+-rw-r--r-- root/root ./usr/share/doc/quillary/copyright
 drwxr-xr-x root/root ./usr/share/man/
 drwxr-xr-x root/root ./usr/share/man/man1/
 -rw-r--r-- root/root ./usr/share/man/man1/quillary.1.gz
@@ -65,8 +78,33 @@ EOF
 diff -u "$work/expected" "$work/contents" ||
   fail "package contents differ (- expected, + actual)"
 
-# The unpacked program and manual page.
+# Debian's own checks of the package.
+if ! lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1; then
+  fail "lintian reports errors or warnings:"
+  cat "$work/lintian"
+fi
+
+# The unpacked copyright file, changelog, program and manual page.
 dpkg-deb -x "$deb" "$work/root"
+doc=$work/root/usr/share/doc/quillary
+[[ $(head -n 1 "$doc/copyright") == \
+  "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ]] ||
+  fail "the copyright file is not in the machine-readable format"
+grep -qx "Copyright: $(sed -n 's/^Copyright (c) //p' "$source_dir/LICENSE")" \
+  "$doc/copyright" || fail "the copyright file lacks LICENSE's copyright line"
+# The stand-alone License paragraph, unindented, is LICENSE after its
+# copyright line.
+awk 'on; previous == "" && /^License: / { on = 1 } { previous = $0 }' \
+  "$doc/copyright" | sed 's/^ //; s/^\.$//' >"$work/terms"
+sed '1,/^Copyright (c) /d' "$source_dir/LICENSE" | sed '1{/^$/d}' |
+  diff -u - "$work/terms" ||
+  fail "the copyright file's licence text is not LICENSE's (- LICENSE, + package)"
+zcat "$doc/changelog.gz" | sed -n 's/^quillary (\([^)]*\)) .*/\1/p' >"$work/listed"
+sed -n 's/^## \[\([^]]*\)\] - [0-9-]*$/\1/p' "$source_dir/CHANGELOG.md" |
+  diff -u - "$work/listed" ||
+  fail "the changelog's versions are not CHANGELOG.md's releases (- CHANGELOG.md, + package)"
+[[ $(head -n 1 "$work/listed") == "$version" ]] ||
+  fail "the changelog's newest version is not $version: give it a section in CHANGELOG.md"
 program=$work/root/usr/bin/quillary
 page=$work/root/usr/share/man/man1/quillary.1.gz
 if readelf -S "$program" | grep -q '\.symtab'; then
@@ -79,8 +117,17 @@ for session in "$tests"/transcripts/*/*.in; do
   played=$((played + 1))
 done
 ((played > 0)) || fail "no transcript found under $tests/transcripts"
-zcat "$page" | cmp -s - "$source_dir/doc/quillary.1" ||
+# The packaged page is doc/quillary.1 with the version in its footer, the same
+# page the build leaves uncompressed in its doc folder.
+zcat "$page" >"$work/page"
+footer=$(sed -n 's/^\.TH QUILLARY 1 [^ ]* "\(.*\)" "User Commands"$/\1/p' "$work/page")
+[[ $footer == "Quillary $version" ]] ||
+  fail "the manual page's footer is '$footer', not 'Quillary $version'"
+cmp -s <(grep -v '^\.TH ' "$work/page") \
+  <(grep -v '^\.TH ' "$source_dir/doc/quillary.1") ||
   fail "the packaged manual page is not doc/quillary.1"
+cmp -s "$work/page" "$build/doc/quillary.1" ||
+  fail "$build/doc/quillary.1 is not the packaged manual page"
 # man-db's own check of the macros, then every warning troff knows (the
 # PostScript device also knows which fonts exist).
 warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
@@ -91,6 +138,7 @@ lexgrog "$page" | grep -q '"quillary - ' ||
   fail "the manual page has no NAME line for whatis: $(lexgrog "$page")"
 
 if ((failed == 0)); then
-  echo "package ${deb##*/}: fields, contents, manual page and $played transcripts pass"
+  echo "package ${deb##*/}: fields, contents, lintian, copyright, changelog," \
+    "manual page and $played transcripts pass"
 fi
 exit $failed

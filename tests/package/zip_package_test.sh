@@ -3,11 +3,11 @@
 # Makes the Windows ZIP of the built BUILD_DIR with CPACK (cpack -G ZIP, into
 # a folder of its own) and checks it as a Windows user would get it:
 #   - named quillary-<version>-win64.zip after the project's version, holding
-#     one folder of that name with exactly quillary.exe, quillary.txt and
-#     README.md;
+#     one folder of that name with exactly quillary.exe, quillary.txt,
+#     README.md and LICENSE;
 #   - quillary.exe needs no DLL but Windows' own;
 #   - quillary.txt is the manual page of this version as plain text, and
-#     README.md is the project's README;
+#     README.md and LICENSE are the project's own;
 #   - the unpacked quillary.exe, started through EMULATOR (Wine), plays every
 #     transcript byte for byte.
 # Needs unzip and the MinGW-w64 objdump.
@@ -31,7 +31,8 @@ zip=$work/cpack/$name.zip
 [[ -n $version && -f $zip ]] || { fail "no $name.zip was made"; exit 1; }
 
 unzip -Z1 "$zip" | sort >"$work/contents"
-printf '%s\n' "$name/" "$name/README.md" "$name/quillary.exe" "$name/quillary.txt" |
+printf '%s\n' "$name/" "$name/LICENSE" "$name/README.md" "$name/quillary.exe" \
+  "$name/quillary.txt" |
   sort >"$work/expected"
 # Some zip tools list the folder itself, some do not.
 grep -vx "$name/" "$work/expected" >"$work/expected-files"
@@ -49,8 +50,10 @@ while read -r dll; do
     fail "quillary.exe needs $dll, which Windows does not ship"
 done <<<"$dlls"
 
-cmp -s "$folder/README.md" "$source_dir/README.md" ||
-  fail "README.md in the ZIP is not the project's README"
+for file in README.md LICENSE; do
+  cmp -s "$folder/$file" "$source_dir/$file" ||
+    fail "$file in the ZIP is not the project's $file"
+done
 page=$folder/quillary.txt
 head -n 1 "$page" | grep -q '^QUILLARY(1) ' || fail "quillary.txt is no rendered manual page"
 grep -q "Quillary $version" "$page" || fail "quillary.txt is not the page of version $version"

@@ -17,8 +17,6 @@ constexpr DWORD kReadUnits = 4096;
 // refuse in one call.
 constexpr std::size_t kWriteUnits = 8192;
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-
 // Writes `units` in calls of at most kWriteUnits, never splitting a
 // surrogate pair between two calls.
 bool WriteUnits(HANDLE handle, std::u16string_view units) {

@@ -14,6 +14,12 @@
 // Enter.
 inline constexpr char16_t kEndOfInputUnit = 0x1A;
 
+// The first unit of a character beyond U+FFFF, which its low surrogate must
+// follow.
+constexpr bool IsHighSurrogate(char16_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
 // Turns what the console reads into the bytes a POSIX terminal would give.
 // One object follows the console's input for the whole run, because a
 // character or a line end may be cut between two reads.

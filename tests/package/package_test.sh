@@ -110,13 +110,11 @@ page=$work/root/usr/share/man/man1/quillary.1.gz
 if readelf -S "$program" | grep -q '\.symtab'; then
   fail "the packaged program is not stripped"
 fi
-played=0
-for session in "$tests"/transcripts/*/*.in; do
-  bash "$tests/run_transcript.sh" "$program" "$session" >"$work/result" ||
-    { fail "packaged program, transcript ${session#"$tests"/}:"; cat "$work/result"; }
-  played=$((played + 1))
-done
-((played > 0)) || fail "no transcript found under $tests/transcripts"
+sessions=("$tests"/transcripts/*/*.in)
+played=${#sessions[@]}
+bash "$tests/run_transcript.sh" "$program" "${sessions[@]}" >"$work/result" ||
+  { fail "packaged program, transcripts:"; cat "$work/result"; }
+[[ -f ${sessions[0]} ]] || fail "no transcript found under $tests/transcripts"
 # The packaged page is doc/quillary.1 with the version in its footer, the same
 # page the build leaves uncompressed in its doc folder.
 zcat "$page" >"$work/page"

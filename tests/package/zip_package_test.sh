@@ -68,13 +68,11 @@ launcher=$work/quillary
   echo '"$@"'
 } >"$launcher"
 chmod +x "$launcher"
-played=0
-for session in "$tests"/transcripts/*/*.in; do
-  bash "$tests/run_transcript.sh" "$launcher" "$session" >"$work/result" ||
-    { fail "unpacked quillary.exe, transcript ${session#"$tests"/}:"; cat "$work/result"; }
-  played=$((played + 1))
-done
-((played > 0)) || fail "no transcript found under $tests/transcripts"
+sessions=("$tests"/transcripts/*/*.in)
+played=${#sessions[@]}
+bash "$tests/run_transcript.sh" "$launcher" "${sessions[@]}" >"$work/result" ||
+  { fail "unpacked quillary.exe, transcripts:"; cat "$work/result"; }
+[[ -f ${sessions[0]} ]] || fail "no transcript found under $tests/transcripts"
 
 if ((failed == 0)); then
   echo "$name.zip: $(stat -c %s "$zip") bytes, contents, DLLs, manual page and $played transcripts pass"

@@ -1,7 +1,9 @@
 #include "input/number_line.h"
 
+#include <cerrno>
 #include <charconv>
-#include <sstream>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -45,13 +47,24 @@ std::optional<int> ConvertToInteger(const std::string& line) {
 }
 
 // Decimal fractions are typed only at the float echo, so speed does not
-// matter here. The stream's extraction is kept because it turns a value too
-// small for float into the nearest float, where std::from_chars reports it
-// as out of range; it fails for an empty line, a lone sign or point, and a
-// number beyond the range of float.
+// matter here; sameness does. The C library's strtof rounds correctly (ties
+// to even) on every build, where the standard libraries' own conversions do
+// not agree: std::from_chars and libc++'s stream extraction reject a value
+// too small for float, libstdc++'s stream gives the nearest float. strtof
+// gives the nearest float too, zero or subnormal with its sign, and reports
+// the underflow as a range error, which is not a failure here; a range
+// error with an infinite result is a value beyond the range of float. The
+// program never calls setlocale, so strtof reads its point as the "C"
+// locale's "." everywhere.
 std::optional<float> ConvertToFloat(const std::string& line) {
-  std::istringstream stream(line);
-  float val = 0.0f;
-  if (!(stream >> val)) return std::nullopt;
+  // strtof would skip leading blanks and read "inf", "nan" and hexadecimal;
+  // only a sign, digits and one point may reach it.
+  if (!PassesFloatCheck(line)) return std::nullopt;
+  const char* const begin = line.c_str();
+  char* stop = nullptr;
+  errno = 0;
+  const float val = std::strtof(begin, &stop);
+  if (stop == begin || stop != begin + line.size()) return std::nullopt;
+  if (errno == ERANGE && std::isinf(val)) return std::nullopt;
   return val;
 }

@@ -164,7 +164,7 @@ TEST(PipedSessionTest, SameSessionOnPipesCarriesNoEscapeByte) {
   }
   const PipedRun run = RunPiped(kProgram, input);
   EXPECT_TRUE(ExitedWithZero(run.status));
-  EXPECT_EQ(std::ranges::count(run.output, '\x1b'), 0)
+  EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\x1b'), 0)
       << "escape bytes reached the pipe";
   EXPECT_EQ(run.output, OnPipe(written));
   EXPECT_EQ(run.errorOutput, "");

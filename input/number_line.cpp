@@ -60,11 +60,17 @@ std::optional<float> ConvertToFloat(const std::string& line) {
   // strtof would skip leading blanks and read "inf", "nan" and hexadecimal;
   // only a sign, digits and one point may reach it.
   if (!PassesFloatCheck(line)) return std::nullopt;
-  const char* const begin = line.c_str();
+  // Rounding to nearest is symmetric, so the magnitude is converted and the
+  // sign put on after: Emscripten's C library rounds some negative values
+  // just above half the smallest subnormal to zero, and their magnitudes
+  // correctly.
+  const bool negative = !line.empty() && line.front() == '-';
+  const char* const begin = line.c_str() + (negative ? 1 : 0);
+  const char* const end = line.c_str() + line.size();
   char* stop = nullptr;
   errno = 0;
-  const float val = std::strtof(begin, &stop);
-  if (stop == begin || stop != begin + line.size()) return std::nullopt;
-  if (errno == ERANGE && std::isinf(val)) return std::nullopt;
-  return val;
+  const float magnitude = std::strtof(begin, &stop);
+  if (stop == begin || stop != end) return std::nullopt;
+  if (errno == ERANGE && std::isinf(magnitude)) return std::nullopt;
+  return negative ? -magnitude : magnitude;
 }

@@ -3,12 +3,35 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
 // A stream's default precision, which std::to_chars's general format
 // applies exactly as printf's "%g" does.
 constexpr int kStreamPrecision = 6;
+
+// Writes value as "%g" with the stream's precision into [first, last) and
+// returns the end of the text. std::to_chars is the fast way, where the
+// standard library has it for floating point; Emscripten's libc++ does not,
+// and there printf's "%g", which rounds the same decimal digits correctly
+// (the float widens to double exactly), writes the same text.
+template <typename Float>
+char* WriteGeneral(char* first, char* last, Float value) {
+  if constexpr (requires {
+                  std::to_chars(first, last, value, std::chars_format::general,
+                                kStreamPrecision);
+                }) {
+    return std::to_chars(first, last, value, std::chars_format::general,
+                         kStreamPrecision)
+        .ptr;
+  } else {
+    const int length =
+        std::snprintf(first, static_cast<std::size_t>(last - first), "%.*g",
+                      kStreamPrecision, static_cast<double>(value));
+    return first + length;
+  }
+}
 
 }  // namespace
 
@@ -23,8 +46,6 @@ void AppendFloat(std::string& text, float value) {
   // Far more room than the longest such text, "-1.17549e-38".
   std::array<char, 32> buffer;
   char* const end =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                    std::chars_format::general, kStreamPrecision)
-          .ptr;
+      WriteGeneral(buffer.data(), buffer.data() + buffer.size(), value);
   text.append(buffer.data(), end);
 }

@@ -2,15 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <sstream>
 #include <string>
 
 namespace {
+
+// std::bit_cast, which Emscripten's libc++ lacks.
+template <typename To, typename From>
+To BitCast(const From& from) {
+  static_assert(sizeof(To) == sizeof(From));
+  To to;
+  std::memcpy(&to, &from, sizeof to);
+  return to;
+}
 
 // What std::cout itself shows for the value, but for not-a-number, which
 // AppendFloat spells "nan" whatever its sign (the stream writes "-nan" for
@@ -51,7 +60,7 @@ TEST(NumberTextTest, NotableFloatsAsTheStreamWritesThem) {
                           -std::numeric_limits<float>::infinity()};
   for (const float value : values) {
     EXPECT_EQ(Appended(value), StreamText(value))
-        << "bits " << std::bit_cast<std::uint32_t>(value);
+        << "bits " << BitCast<std::uint32_t>(value);
   }
 }
 
@@ -59,7 +68,7 @@ TEST(NumberTextTest, NotANumberIsNanWhateverItsSignAndPayload) {
   const std::uint32_t bits[] = {0x7fc00000u, 0xffc00000u, 0x7f800001u,
                                 0xff800001u, 0x7fffffffu, 0xffffffffu};
   for (const std::uint32_t pattern : bits) {
-    EXPECT_EQ(Appended(std::bit_cast<float>(pattern)), "nan")
+    EXPECT_EQ(Appended(BitCast<float>(pattern)), "nan")
         << "bits " << pattern;
   }
   const float zero = 0.0f;
@@ -73,10 +82,10 @@ TEST(NumberTextTest, RandomFloatsAsTheStreamWritesThem) {
   int mismatches = 0;
   for (int i = 0; i < 300000 && mismatches < 5; ++i) {
     const auto value =
-        std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        BitCast<float>(static_cast<std::uint32_t>(random()));
     if (Appended(value) != StreamText(value)) {
       ++mismatches;
-      ADD_FAILURE() << "bits " << std::bit_cast<std::uint32_t>(value)
+      ADD_FAILURE() << "bits " << BitCast<std::uint32_t>(value)
                     << ": appended " << Appended(value)
                     << ", the stream writes " << StreamText(value);
     }

@@ -1,0 +1,89 @@
+// The console of the WebAssembly build: whatever JavaScript embeds the
+// program (console/web/node_console.js under Node, the page's terminal in a
+// browser) hands it an object, Module.quillaryConsole, with three members:
+//   read(capacity)  a promise of up to `capacity` bytes (a Uint8Array); an
+//                   empty array is the end of input, a rejection with an
+//                   errno-style `code` ("EISDIR") a failed read
+//   write(bytes)    takes the bytes, which it must copy; returns false when
+//                   they could not be written
+//   isTerminal      true when the output is a terminal that acts on the
+//                   clear sequence
+// The only bytes ever sent beyond the program's texts are the clear
+// sequence, written by ClearScreen:
+//   ESC "[H"   move the cursor to the top left corner
+//   ESC "[2J"  erase the whole screen
+// A read waits without blocking the browser's one thread: Asyncify unwinds
+// the program's stack while the promise is pending and rewinds it after.
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "console/console.h"
+#include "console/raw_streams.h"
+#include "console/standard_streams.h"
+
+namespace {
+
+// Bytes read into data (at most capacity), 0 at the end of input, or a
+// negative errno when the read failed.
+EM_ASYNC_JS(int, ReadFromEmbedder, (char* data, int capacity), {
+  try {
+    const bytes = await Module.quillaryConsole.read(capacity);
+    HEAPU8.set(bytes.subarray(0, capacity), data);
+    return Math.min(bytes.length, capacity);
+  } catch (error) {
+    return -(ERRNO_CODES[error && error.code] || ERRNO_CODES.EIO);
+  }
+});
+
+EM_JS(int, WriteToEmbedder, (const char* data, int size), {
+  return Module.quillaryConsole.write(HEAPU8.subarray(data, data + size)) ? 1
+                                                                          : 0;
+});
+
+EM_JS(int, EmbedderIsTerminal, (), {
+  return Module.quillaryConsole.isTerminal ? 1 : 0;
+});
+
+// InputBuffer and OutputBuffer above these keep the crossings into
+// JavaScript few: one write a screen, one read a typed line or 64 KiB piped.
+class EmbedderInput final : public RawInput {
+ public:
+  ReadResult Read(char* data, std::size_t capacity) override {
+    const int result = ReadFromEmbedder(data, static_cast<int>(capacity));
+    if (result >= 0) return {static_cast<std::size_t>(result), {}};
+    return {0, std::strerror(-result)};
+  }
+};
+
+class EmbedderOutput final : public RawOutput {
+ public:
+  bool Write(const char* data, std::size_t size) override {
+    return WriteToEmbedder(data, static_cast<int>(size)) != 0;
+  }
+};
+
+}  // namespace
+
+void OpenStandardStreams() {
+  static EmbedderInput input;
+  static EmbedderOutput output;
+  InstallStandardStreams(input, output);
+}
+
+ClearMethod PrepareClearing() {
+  return EmbedderIsTerminal() != 0 ? ClearMethod::kEscapeSequence
+                                   : ClearMethod::kNone;
+}
+
+// The embedder's terminal is always cleared by the escape sequence.
+void ClearWithConsoleApi() {}
+
+// Once a read has waited, main runs on from a rewound stack and what it
+// returns reaches nobody, so the status is handed to exit() here, which
+// gives it to the embedder (Node's process exit status, the page's quit).
+int CloseStandardStreams(std::string_view failure) {
+  std::exit(FinishStandardStreams(failure));
+}

@@ -1,9 +1,11 @@
 # `cpack -G ZIP` in a Windows build makes quillary-<version>-win64.zip: one
 # folder holding quillary.exe, the manual page rendered as UTF-8 text
-# (Windows has no man), the README and the licence, which has to travel with
-# every copy. Included just before CPack, after the Debian package's
-# settings, whose install layout (bin/, share/man/, share/doc/) it replaces:
-# only the files installed as the "windows" component go in.
+# (Windows has no man), a README written for the person who runs the program
+# (doc/windows/README.txt; the project's README.md speaks of building and
+# testing) and the licence, which has to travel with every copy. Included
+# just before CPack, after the Debian package's settings, whose install
+# layout (bin/, share/man/, share/doc/) it replaces: only the files installed
+# as the "windows" component go in.
 find_program(QUILLARY_GROFF groff REQUIRED)
 set(quillary_manual_text ${CMAKE_BINARY_DIR}/quillary.txt)
 # Plain text without escape sequences or overstruck bold (-P-cbou), and
@@ -18,8 +20,13 @@ add_custom_command(
   COMMENT "Rendering the manual page as text")
 add_custom_target(quillary_manual_text ALL DEPENDS ${quillary_manual_text})
 
+# With CR LF line ends, which every Notepad shows as lines, the old ones too.
+set(quillary_windows_readme ${CMAKE_BINARY_DIR}/README.txt)
+configure_file(${PROJECT_SOURCE_DIR}/doc/windows/README.txt
+               ${quillary_windows_readme} @ONLY NEWLINE_STYLE CRLF)
+
 install(TARGETS quillary RUNTIME DESTINATION . COMPONENT windows)
-install(FILES ${quillary_manual_text} ${PROJECT_SOURCE_DIR}/README.md
+install(FILES ${quillary_manual_text} ${quillary_windows_readme}
         ${PROJECT_SOURCE_DIR}/LICENSE
         DESTINATION . COMPONENT windows)
 

@@ -4,10 +4,12 @@
 # a folder of its own) and checks it as a Windows user would get it:
 #   - named quillary-<version>-win64.zip after the project's version, holding
 #     one folder of that name with exactly quillary.exe, quillary.txt,
-#     README.md and LICENSE;
+#     README.txt and LICENSE;
 #   - quillary.exe needs no DLL but Windows' own;
-#   - quillary.txt is the manual page of this version as plain text, and
-#     README.md and LICENSE are the project's own;
+#   - quillary.txt is the manual page of this version as plain text,
+#     README.txt is doc/windows/README.txt with CR LF line ends, written for
+#     the person who runs the program (no word of cmake, ctest or Wine), and
+#     LICENSE is the project's own;
 #   - the unpacked quillary.exe, started through EMULATOR (Wine), plays every
 #     transcript byte for byte.
 # Needs unzip and the MinGW-w64 objdump.
@@ -31,7 +33,7 @@ zip=$work/cpack/$name.zip
 [[ -n $version && -f $zip ]] || { fail "no $name.zip was made"; exit 1; }
 
 unzip -Z1 "$zip" | sort >"$work/contents"
-printf '%s\n' "$name/" "$name/LICENSE" "$name/README.md" "$name/quillary.exe" \
+printf '%s\n' "$name/" "$name/LICENSE" "$name/README.txt" "$name/quillary.exe" \
   "$name/quillary.txt" |
   sort >"$work/expected"
 # Some zip tools list the folder itself, some do not.
@@ -50,10 +52,14 @@ while read -r dll; do
     fail "quillary.exe needs $dll, which Windows does not ship"
 done <<<"$dlls"
 
-for file in README.md LICENSE; do
-  cmp -s "$folder/$file" "$source_dir/$file" ||
-    fail "$file in the ZIP is not the project's $file"
-done
+cmp -s "$folder/LICENSE" "$source_dir/LICENSE" ||
+  fail "LICENSE in the ZIP is not the project's LICENSE"
+readme=$folder/README.txt
+cmp -s "$readme" <(sed 's/$/\r/' "$source_dir/doc/windows/README.txt") ||
+  fail "README.txt in the ZIP is not doc/windows/README.txt with CR LF line ends"
+if grep -Eio 'cmake|ctest|wine' "$readme" >"$work/tools"; then
+  fail "README.txt speaks of building or testing: $(sort -u "$work/tools" | tr '\n' ' ')"
+fi
 page=$folder/quillary.txt
 head -n 1 "$page" | grep -q '^QUILLARY(1) ' || fail "quillary.txt is no rendered manual page"
 grep -q "Quillary $version" "$page" || fail "quillary.txt is not the page of version $version"

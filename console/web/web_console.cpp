@@ -43,9 +43,8 @@ EM_JS(int, WriteToEmbedder, (const char* data, int size), {
                                                                           : 0;
 });
 
-EM_JS(int, EmbedderIsTerminal, (), {
-  return Module.quillaryConsole.isTerminal ? 1 : 0;
-});
+EM_JS(int, EmbedderIsTerminal, (),
+      { return Module.quillaryConsole.isTerminal ? 1 : 0; });
 
 // InputBuffer and OutputBuffer above these keep the crossings into
 // JavaScript few: one write a screen, one read a typed line or 64 KiB piped.

@@ -68,8 +68,7 @@ TEST(NumberTextTest, NotANumberIsNanWhateverItsSignAndPayload) {
   const std::uint32_t bits[] = {0x7fc00000u, 0xffc00000u, 0x7f800001u,
                                 0xff800001u, 0x7fffffffu, 0xffffffffu};
   for (const std::uint32_t pattern : bits) {
-    EXPECT_EQ(Appended(BitCast<float>(pattern)), "nan")
-        << "bits " << pattern;
+    EXPECT_EQ(Appended(BitCast<float>(pattern)), "nan") << "bits " << pattern;
   }
   const float zero = 0.0f;
   EXPECT_EQ(Appended(zero / zero), "nan") << "0/0 as the exercises form it";
@@ -81,13 +80,12 @@ TEST(NumberTextTest, RandomFloatsAsTheStreamWritesThem) {
   std::mt19937 random(20261208);
   int mismatches = 0;
   for (int i = 0; i < 300000 && mismatches < 5; ++i) {
-    const auto value =
-        BitCast<float>(static_cast<std::uint32_t>(random()));
+    const auto value = BitCast<float>(static_cast<std::uint32_t>(random()));
     if (Appended(value) != StreamText(value)) {
       ++mismatches;
-      ADD_FAILURE() << "bits " << BitCast<std::uint32_t>(value)
-                    << ": appended " << Appended(value)
-                    << ", the stream writes " << StreamText(value);
+      ADD_FAILURE() << "bits " << BitCast<std::uint32_t>(value) << ": appended "
+                    << Appended(value) << ", the stream writes "
+                    << StreamText(value);
     }
   }
 }

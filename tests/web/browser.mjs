@@ -67,3 +67,65 @@ export async function OpenPage(browser, pageFile) {
   await page.goto(PageUrl(pageFile));
   return { page, requests };
 }
+
+// The program's output so far, as bytes in a string ("binary") or as text.
+export const OutputBytes = (page) =>
+  page.evaluate(() => String.fromCharCode(...window.quillaryOutput));
+export const OutputText = (page) =>
+  page.evaluate(() =>
+    new TextDecoder().decode(Uint8Array.from(window.quillaryOutput)),
+  );
+export const OutputLength = (page) =>
+  page.evaluate(() => window.quillaryOutput.length);
+
+// The terminal's visible rows, as text (xterm.js draws them into the DOM).
+export const ScreenLines = (page) =>
+  page.$$eval('.xterm-rows > div', (rows) =>
+    rows.map((row) => row.textContent.replace(/\u00a0/g, ' ').trimEnd()),
+  );
+
+export async function WaitForScreen(page, text) {
+  await page.waitForFunction(
+    (wanted) => document.querySelector('.xterm-rows').textContent
+      .replace(/\u00a0/g, ' ').includes(wanted),
+    { timeout: 10000 },
+    text,
+  );
+}
+
+// Waits as a person would before typing: until the program has answered
+// (output beyond `since` bytes, then a pause) or, for a line it answers
+// with nothing, a moment has passed.
+export async function WaitForAnswer(page, since) {
+  await page.evaluate(
+    (since) =>
+      new Promise((resolve) => {
+        const start = performance.now();
+        const check = () => {
+          const now = performance.now();
+          const answered = window.quillaryOutput.length > since &&
+            now - window.quillaryOutputAt > 15;
+          if (answered || now - start > 300) resolve();
+          else setTimeout(check, 5);
+        };
+        check();
+      }),
+    since,
+  );
+}
+
+// Key presses for a character no key of the US layout makes, as a keyboard
+// with that key sends them.
+export async function PressCharacterKey(page, character) {
+  const session = await page.createCDPSession();
+  const key = { key: character, text: character, unmodifiedText: character };
+  await session.send('Input.dispatchKeyEvent', { type: 'keyDown', ...key });
+  await session.send('Input.dispatchKeyEvent', { type: 'keyUp', key: character });
+  await session.detach();
+}
+
+export async function PressControl(page, letter) {
+  await page.keyboard.down('Control');
+  await page.keyboard.press(`Key${letter.toUpperCase()}`);
+  await page.keyboard.up('Control');
+}

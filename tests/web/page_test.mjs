@@ -101,13 +101,18 @@ test('the screen reader switch turns the mode on and off', async () => {
   await page.close();
 });
 
+// The program's exit is no error: the browser's console stays empty.
 test('the confirmed quit ends the run and Enter starts afresh', async () => {
   const { page } = await OpenAtGreeting();
+  const messages = [];
+  page.on('console', (message) => messages.push(message.text()));
+  page.on('pageerror', (error) => messages.push(String(error)));
   for (const line of ['Ada', 'Q', '0']) await TypeLine(page, line);
   await AssertEndsAndRestarts(page, kEnded);
   await TypeLine(page, '');
   assert.equal((await browser.ScreenLines(page))[0],
     'Hello , Please Select a Option to continue:');
+  assert.deepEqual(messages, []);
   await page.close();
 });
 

@@ -1,0 +1,47 @@
+// Builds the page as one self-contained file: bundles page.mjs, its npm
+// packages and the program module with esbuild, and puts the script and the
+// styles inline into quillary.html.
+//   node build_page.mjs <quillary_page_program.mjs> <quillary.html to write>
+import { build } from 'esbuild';
+import { readFile, writeFile } from 'node:fs/promises';
+import { fileURLToPath } from 'node:url';
+import path from 'node:path';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+
+async function Bundle(programModule) {
+  const result = await build({
+    entryPoints: [path.join(here, 'page.mjs')],
+    alias: { 'quillary-program': programModule },
+    // Only the program's console for Node (node_console.js) names these,
+    // and it stands aside in a browser.
+    external: ['fs', 'tty'],
+    bundle: true,
+    minify: true,
+    format: 'esm',
+    target: 'es2020',
+    outdir: 'page',
+    write: false,
+    logLevel: 'warning',
+  });
+  const output = (extension) =>
+    result.outputFiles.find((file) => file.path.endsWith(extension)).text;
+  return { script: output('.js'), style: output('.css') };
+}
+
+// A literal "</script" or "</style" would end the element early.
+function Inline(template, marker, text) {
+  if (/<\/(script|style)/i.test(text)) throw new Error(`end tag in ${marker}`);
+  if (!template.includes(marker)) throw new Error(`no ${marker} in template`);
+  return template.replace(marker, () => text);
+}
+
+async function Main([programModule, outputFile]) {
+  const { script, style } = await Bundle(path.resolve(programModule));
+  let page = await readFile(path.join(here, 'quillary.html'), 'utf8');
+  page = Inline(page, '/* page styles */', style.trim());
+  page = Inline(page, '/* page script */', script.trim());
+  await writeFile(outputFile, page);
+}
+
+await Main(process.argv.slice(2));

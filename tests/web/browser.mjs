@@ -1,0 +1,131 @@
+// Headless Chromium for the page's tests and benchmark: starts the browser
+// with no network of its own and a fresh profile, and opens the built page
+// with a record of the program's output and of every request made.
+import puppeteer from 'puppeteer-core';
+import { mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const kChromium = process.env.QUILLARY_CHROMIUM ?? '/usr/bin/chromium';
+
+// Without these Chromium reaches for the network (updates, sync, field
+// trials) and, as root, refuses to start sandboxed.
+const kArguments = [
+  '--no-sandbox',
+  '--disable-gpu',
+  '--disable-quic',
+  '--no-first-run',
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+];
+
+const profiles = new WeakMap();
+
+export async function LaunchBrowser() {
+  const profile = await mkdtemp(path.join(tmpdir(), 'quillary-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: kChromium,
+    headless: true,
+    userDataDir: profile,
+    args: kArguments,
+  });
+  profiles.set(browser, profile);
+  return browser;
+}
+
+// Closes the browser and removes its profile, which Chromium may still be
+// writing to for a moment after it closed.
+export async function CloseBrowser(browser) {
+  await browser.close();
+  const profile = profiles.get(browser);
+  await rm(profile, { recursive: true, force: true, maxRetries: 5 });
+}
+
+export function PageUrl(pageFile) {
+  return pathToFileURL(path.resolve(pageFile)).href;
+}
+
+// Before the page's own script runs, collect each chunk of the program's
+// output (the page's 'quillary-output' event) and the time it came.
+function RecordOutput() {
+  window.quillaryOutput = [];
+  window.quillaryOutputAt = 0;
+  addEventListener('quillary-output', (event) => {
+    window.quillaryOutput.push(...event.detail);
+    window.quillaryOutputAt = performance.now();
+  });
+}
+
+// A new tab on the page; `requests` lists every URL it asked for.
+export async function OpenPage(browser, pageFile) {
+  const page = await browser.newPage();
+  const requests = [];
+  page.on('request', (request) => requests.push(request.url()));
+  await page.evaluateOnNewDocument(RecordOutput);
+  await page.goto(PageUrl(pageFile));
+  return { page, requests };
+}
+
+// The program's output so far, as bytes in a string ("binary") or as text.
+export const OutputBytes = (page) =>
+  page.evaluate(() => String.fromCharCode(...window.quillaryOutput));
+export const OutputText = (page) =>
+  page.evaluate(() =>
+    new TextDecoder().decode(Uint8Array.from(window.quillaryOutput)),
+  );
+export const OutputLength = (page) =>
+  page.evaluate(() => window.quillaryOutput.length);
+
+// The terminal's visible rows, as text (xterm.js draws them into the DOM).
+export const ScreenLines = (page) =>
+  page.$$eval('.xterm-rows > div', (rows) =>
+    rows.map((row) => row.textContent.replace(/\u00a0/g, ' ').trimEnd()),
+  );
+
+export async function WaitForScreen(page, text) {
+  await page.waitForFunction(
+    (wanted) => document.querySelector('.xterm-rows').textContent
+      .replace(/\u00a0/g, ' ').includes(wanted),
+    { timeout: 10000 },
+    text,
+  );
+}
+
+// Waits as a person would before typing: until the program has answered
+// (output beyond `since` bytes, then a pause) or, for a line it answers
+// with nothing, a moment has passed.
+export async function WaitForAnswer(page, since) {
+  await page.evaluate(
+    (since) =>
+      new Promise((resolve) => {
+        const start = performance.now();
+        const check = () => {
+          const now = performance.now();
+          const answered = window.quillaryOutput.length > since &&
+            now - window.quillaryOutputAt > 15;
+          if (answered || now - start > 300) resolve();
+          else setTimeout(check, 5);
+        };
+        check();
+      }),
+    since,
+  );
+}
+
+// Key presses for a character no key of the US layout makes, as a keyboard
+// with that key sends them.
+export async function PressCharacterKey(page, character) {
+  const session = await page.createCDPSession();
+  const key = { key: character, text: character, unmodifiedText: character };
+  await session.send('Input.dispatchKeyEvent', { type: 'keyDown', ...key });
+  await session.send('Input.dispatchKeyEvent', { type: 'keyUp', key: character });
+  await session.detach();
+}
+
+export async function PressControl(page, letter) {
+  await page.keyboard.down('Control');
+  await page.keyboard.press(`Key${letter.toUpperCase()}`);
+  await page.keyboard.up('Control');
+}

@@ -1,0 +1,87 @@
+// Every session of tests/transcripts that a keyboard can type, typed into
+// the page line by line: the program's output must equal <name>.out byte for
+// byte once the clear sequences (the page is a terminal) are taken out.
+// Skipped: sessions holding a byte no key types into a terminal (a control
+// byte other than the newline, such as NUL or CR, or bytes that are not
+// UTF-8). Each line goes in whole, as an input method inserts text (key
+// presses are the page test's concern), then Enter. Input ends, where the session does not quit, by
+// Ctrl-D: once to pass on a last line without a newline, once more at the
+// start of a line.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readdirSync, readFileSync } from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import * as browser from './browser.mjs';
+
+const kPage = process.env.QUILLARY_PAGE ?? 'build-web/quillary.html';
+const kTranscripts = path.join(
+  path.dirname(fileURLToPath(import.meta.url)), '..', 'transcripts');
+const kClear = '\x1b[H\x1b[2J';
+const kEnded = 'Press Enter to start again.]';
+
+function Typable(bytes) {
+  if (bytes.some((byte) => (byte < 0x20 && byte !== 0x0a) || byte === 0x7f)) {
+    return false;
+  }
+  try {
+    new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+    return true;
+  } catch {
+    return false;
+  }
+}
+
+function Sessions() {
+  return readdirSync(kTranscripts).flatMap((activity) =>
+    readdirSync(path.join(kTranscripts, activity))
+      .filter((file) => file.endsWith('.in'))
+      .map((file) => path.join(activity, file.slice(0, -3))));
+}
+
+const Ended = (page) =>
+  page.$eval('.xterm-rows', (rows, note) => rows.textContent.includes(note),
+    kEnded);
+
+async function TypeText(page, text) {
+  if (text) await page.keyboard.sendCharacter(text);
+}
+
+// Types the session as a person would, waiting for each answer; stops where
+// the program has ended.
+async function TypeSession(page, session) {
+  const lines = session.split('\n');
+  const unfinished = lines.pop();
+  for (const line of lines) {
+    if (await Ended(page)) return;
+    const since = await browser.OutputLength(page);
+    await TypeText(page, line);
+    await page.keyboard.press('Enter');
+    await browser.WaitForAnswer(page, since);
+  }
+  if (await Ended(page)) return;
+  if (unfinished) {
+    await TypeText(page, unfinished);
+    await browser.PressControl(page, 'd');
+  }
+  await browser.PressControl(page, 'd');
+}
+
+let chromium;
+before(async () => { chromium = await browser.LaunchBrowser(); });
+after(() => browser.CloseBrowser(chromium));
+
+for (const name of Sessions()) {
+  const input = readFileSync(path.join(kTranscripts, `${name}.in`));
+  test(name, { skip: !Typable(input) && 'holds bytes no key types' },
+    async () => {
+      const { page } = await browser.OpenPage(chromium, kPage);
+      await browser.WaitForAnswer(page, 0);
+      await TypeSession(page, input.toString('utf8'));
+      await browser.WaitForScreen(page, kEnded);
+      const output = (await browser.OutputBytes(page)).replaceAll(kClear, '');
+      const expected = readFileSync(path.join(kTranscripts, `${name}.out`));
+      assert.equal(output, expected.toString('latin1'));
+      await page.close();
+    });
+}

@@ -48,15 +48,21 @@ export function PageUrl(pageFile) {
 }
 
 // Before the page's own script runs, collect each chunk of the program's
-// output (the page's 'quillary-output' event) and the time it came.
+// output (the page's 'quillary-output' event) and the time it came, and
+// count the runs that ended ('quillary-ended').
 function RecordOutput() {
   window.quillaryOutput = [];
   window.quillaryOutputAt = 0;
+  window.quillaryRunsEnded = 0;
   addEventListener('quillary-output', (event) => {
     window.quillaryOutput.push(...event.detail);
     window.quillaryOutputAt = performance.now();
   });
+  addEventListener('quillary-ended', () => { window.quillaryRunsEnded += 1; });
 }
+
+export const RunsEnded = (page) =>
+  page.evaluate(() => window.quillaryRunsEnded);
 
 // A new tab on the page; `requests` lists every URL it asked for.
 export async function OpenPage(browser, pageFile) {
@@ -94,17 +100,19 @@ export async function WaitForScreen(page, text) {
 }
 
 // Waits as a person would before typing: until the program has answered
-// (output beyond `since` bytes, then a pause) or, for a line it answers
-// with nothing, a moment has passed.
+// (output beyond `since` bytes, then a pause) or its run has ended, or, for
+// a line it answers with nothing, a moment has passed.
 export async function WaitForAnswer(page, since) {
   await page.evaluate(
     (since) =>
       new Promise((resolve) => {
         const start = performance.now();
+        const ended = window.quillaryRunsEnded;
         const check = () => {
           const now = performance.now();
-          const answered = window.quillaryOutput.length > since &&
-            now - window.quillaryOutputAt > 15;
+          const answered = (window.quillaryOutput.length > since &&
+            now - window.quillaryOutputAt > 15) ||
+            window.quillaryRunsEnded > ended;
           if (answered || now - start > 300) resolve();
           else setTimeout(check, 5);
         };

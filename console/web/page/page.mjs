@@ -86,10 +86,13 @@ function StartRun() {
 }
 
 // Unread input belongs to the run that ended; the next run starts with none.
+// The end is announced on window as a 'quillary-ended' event, at once,
+// before the note reaches the screen.
 async function EndRun(note) {
   running = false;
   typed = [];
   pendingRead = null;
+  dispatchEvent(new Event('quillary-ended'));
   slave.write(note);
   while (!(await ReadTyped(4096)).includes(kNewline));
   StartRun();

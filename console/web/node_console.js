@@ -13,9 +13,12 @@ if (typeof process === 'object' && !Module.quillaryConsole) {
   const kRetryMilliseconds = 5;
   const pause = new Int32Array(new SharedArrayBuffer(4));
 
+  // One buffer for every read: the program copies what a read gave before
+  // it asks for more.
+  let buffer = Buffer.alloc(0);
   const readStandardInput = (capacity) =>
     new Promise((resolve, reject) => {
-      const buffer = Buffer.alloc(capacity);
+      if (buffer.length < capacity) buffer = Buffer.alloc(capacity);
       const attempt = () =>
         fs.read(0, buffer, 0, capacity, null, (error, count) => {
           if (error && error.code === 'EAGAIN') {

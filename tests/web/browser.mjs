@@ -5,9 +5,16 @@ import puppeteer from 'puppeteer-core';
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { pathToFileURL } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const kChromium = process.env.QUILLARY_CHROMIUM ?? '/usr/bin/chromium';
+
+// What the tests share: the built page, the transcripts typed into it, and
+// the clear sequence the program writes before each screen on a terminal.
+export const kPage = process.env.QUILLARY_PAGE ?? 'build-web/quillary.html';
+export const kTranscripts = path.join(
+  path.dirname(fileURLToPath(import.meta.url)), '..', 'transcripts');
+export const kClear = '\x1b[H\x1b[2J';
 
 // Without these Chromium reaches for the network (updates, sync, field
 // trials) and, as root, refuses to start sandboxed.
@@ -77,6 +84,10 @@ export async function OpenPage(browser, pageFile) {
 // The program's output so far, as bytes in a string ("binary") or as text.
 export const OutputBytes = (page) =>
   page.evaluate(() => String.fromCharCode(...window.quillaryOutput));
+// What the program wrote, as a transcript's .out holds it: into a file,
+// where nothing is cleared.
+export const OutputWithoutClears = async (page) =>
+  (await OutputBytes(page)).replaceAll(kClear, '');
 export const OutputText = (page) =>
   page.evaluate(() =>
     new TextDecoder().decode(Uint8Array.from(window.quillaryOutput)),

@@ -4,15 +4,11 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
 import * as browser from './browser.mjs';
 
-const kPage = process.env.QUILLARY_PAGE ?? 'build-web/quillary.html';
-const kTranscripts = path.join(
-  path.dirname(fileURLToPath(import.meta.url)), '..', 'transcripts');
+const { kPage, kTranscripts, kClear } = browser;
 const kGreeting =
   'Hello, my name is Quillary. What would you like me to call you?';
-const kClear = '\x1b[H\x1b[2J';
 const kEnded = '[Quillary has ended. Press Enter to start again.]';
 const kInterrupted = '[Quillary was interrupted. Press Enter to start again.]';
 
@@ -162,7 +158,7 @@ test('a pasted session plays through', async () => {
   }, session);
   await browser.PressControl(page, 'd');
   await browser.WaitForScreen(page, kEnded);
-  const output = (await browser.OutputBytes(page)).replaceAll(kClear, '');
+  const output = await browser.OutputWithoutClears(page);
   assert.equal(output, await readFile(`${name}.out`, 'latin1'));
   await page.close();
 });

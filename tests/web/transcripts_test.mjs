@@ -11,13 +11,9 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
 import * as browser from './browser.mjs';
 
-const kPage = process.env.QUILLARY_PAGE ?? 'build-web/quillary.html';
-const kTranscripts = path.join(
-  path.dirname(fileURLToPath(import.meta.url)), '..', 'transcripts');
-const kClear = '\x1b[H\x1b[2J';
+const { kPage, kTranscripts } = browser;
 const kEnded = 'Press Enter to start again.]';
 
 function Typable(bytes) {
@@ -79,7 +75,7 @@ for (const name of Sessions()) {
       await browser.WaitForAnswer(page, 0);
       await TypeSession(page, input.toString('utf8'));
       await browser.WaitForScreen(page, kEnded);
-      const output = (await browser.OutputBytes(page)).replaceAll(kClear, '');
+      const output = await browser.OutputWithoutClears(page);
       const expected = readFileSync(path.join(kTranscripts, `${name}.out`));
       assert.equal(output, expected.toString('latin1'));
       await page.close();

@@ -10,6 +10,11 @@ export WINEPREFIX=$4 WINEDEBUG=-all
 unset DISPLAY
 case $action in
   start)
+    # The server needs the prefix's folder: without it, it cannot start, and
+    # wineboot would start one of its own that ends 0 s after its last
+    # program, so that every test would start a cold Wine and could meet a
+    # server on its way out ("recvmsg: Connection reset by peer").
+    mkdir -p "$WINEPREFIX"
     # A server already running for the prefix is kept as it is.
     "$server" -p </dev/null >/dev/null 2>&1
     # Makes the prefix on first use and waits until it is ready.

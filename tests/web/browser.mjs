@@ -148,3 +148,55 @@ export async function PressControl(page, letter) {
   await page.keyboard.press(`Key${letter.toUpperCase()}`);
   await page.keyboard.up('Control');
 }
+
+// A session that adds `count` weapons, lists them and quits: what
+// bench/session_generator --weapons writes.
+export function WeaponsSession(count) {
+  const lines = ['Ada', '1'];
+  for (let i = 0; i < count; ++i) {
+    lines.push('1', `Weapon${i}`, String(i % 100), '30', '');
+  }
+  lines.push('4', '', 'q', '', 'Q', '0');
+  return `${lines.join('\n')}\n`;
+}
+
+// Pastes `text` into the terminal, as the browser does on Ctrl-V, and waits
+// until the run has ended and its note is on the screen. In milliseconds:
+// how long until the page could run its next task (blocked), until the run
+// ended (played) and until the terminal showed all (shown), and the longest
+// task on the page's main thread from the paste to the end.
+export async function TimePaste(page, text) {
+  return page.evaluate((text) => new Promise((resolve) => {
+    const times = { longestTask: 0 };
+    const observer = new PerformanceObserver((list) => {
+      for (const task of list.getEntries()) {
+        times.longestTask = Math.max(times.longestTask, task.duration);
+      }
+    });
+    observer.observe({ type: 'longtask' });
+    const start = performance.now();
+    const since = () => performance.now() - start;
+    const rows = document.querySelector('.xterm-rows');
+    const WaitForNote = () => {
+      if (!rows.textContent.includes('start again.]')) {
+        setTimeout(WaitForNote, 20);
+        return;
+      }
+      times.shown = since();
+      // Long tasks are reported after they end: give the last one time.
+      setTimeout(() => {
+        observer.disconnect();
+        resolve(times);
+      }, 100);
+    };
+    setTimeout(() => { times.blocked = since(); });
+    addEventListener('quillary-ended', () => {
+      times.played = since();
+      WaitForNote();
+    }, { once: true });
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', text);
+    document.querySelector('.xterm-helper-textarea')
+      .dispatchEvent(new ClipboardEvent('paste', { clipboardData }));
+  }), text);
+}

@@ -55,14 +55,17 @@ export function PageUrl(pageFile) {
 }
 
 // Before the page's own script runs, collect each chunk of the program's
-// output (the page's 'quillary-output' event) and the time it came, and
-// count the runs that ended ('quillary-ended').
+// output (the page's 'quillary-output' event), their length and the time the
+// last came, and count the runs that ended ('quillary-ended'). The chunks
+// are kept as they come, so that megabytes of output cost the page little.
 function RecordOutput() {
   window.quillaryOutput = [];
+  window.quillaryOutputLength = 0;
   window.quillaryOutputAt = 0;
   window.quillaryRunsEnded = 0;
   addEventListener('quillary-output', (event) => {
-    window.quillaryOutput.push(...event.detail);
+    window.quillaryOutput.push(event.detail);
+    window.quillaryOutputLength += event.detail.length;
     window.quillaryOutputAt = performance.now();
   });
   addEventListener('quillary-ended', () => { window.quillaryRunsEnded += 1; });
@@ -83,17 +86,29 @@ export async function OpenPage(browser, pageFile) {
 
 // The program's output so far, as bytes in a string ("binary") or as text.
 export const OutputBytes = (page) =>
-  page.evaluate(() => String.fromCharCode(...window.quillaryOutput));
+  page.evaluate(() => window.quillaryOutput.map((chunk) => {
+    let text = '';
+    for (let at = 0; at < chunk.length; at += 8192) {
+      text += String.fromCharCode(...chunk.subarray(at, at + 8192));
+    }
+    return text;
+  }).join(''));
 // What the program wrote, as a transcript's .out holds it: into a file,
 // where nothing is cleared.
 export const OutputWithoutClears = async (page) =>
   (await OutputBytes(page)).replaceAll(kClear, '');
 export const OutputText = (page) =>
-  page.evaluate(() =>
-    new TextDecoder().decode(Uint8Array.from(window.quillaryOutput)),
-  );
+  page.evaluate(() => {
+    const bytes = new Uint8Array(window.quillaryOutputLength);
+    let at = 0;
+    for (const chunk of window.quillaryOutput) {
+      bytes.set(chunk, at);
+      at += chunk.length;
+    }
+    return new TextDecoder().decode(bytes);
+  });
 export const OutputLength = (page) =>
-  page.evaluate(() => window.quillaryOutput.length);
+  page.evaluate(() => window.quillaryOutputLength);
 
 // The terminal's visible rows, as text (xterm.js draws them into the DOM).
 export const ScreenLines = (page) =>
@@ -121,7 +136,7 @@ export async function WaitForAnswer(page, since) {
         const ended = window.quillaryRunsEnded;
         const check = () => {
           const now = performance.now();
-          const answered = (window.quillaryOutput.length > since &&
+          const answered = (window.quillaryOutputLength > since &&
             now - window.quillaryOutputAt > 15) ||
             window.quillaryRunsEnded > ended;
           if (answered || now - start > 300) resolve();

@@ -5,6 +5,11 @@ import { Terminal } from '@xterm/xterm';
 import { FitAddon } from '@xterm/addon-fit';
 import { openpty } from 'xterm-pty';
 import createQuillary from 'quillary-program';
+import {
+  ConnectLineDiscipline,
+  NextTask,
+  SlicePastes,
+} from './typeahead.mjs';
 import '@xterm/xterm/css/xterm.css';
 import './page.css';
 
@@ -12,6 +17,16 @@ const kNewline = 10;
 const kEndedNote = '\n[Quillary has ended. Press Enter to start again.]\n';
 const kInterruptedNote =
   '\n[Quillary was interrupted. Press Enter to start again.]\n';
+// A read is answered at once unless the page has been busy this long, or
+// the terminal has yet to take part of what the program wrote: then the
+// program waits, so that the page keeps drawing and no task holds it for
+// long. Of the program's output, this much at most goes to the line
+// discipline before the terminal has caught up; the rest waits its turn.
+// (xterm-pty's master cuts what it has not yet handed to the terminal from
+// the front of one array, 4 KiB at a time, which takes longer the more is
+// waiting, and its line discipline handles each byte on its own.)
+const kBusyMilliseconds = 40;
+const kUnshownBytes = 64 * 1024;
 
 const terminal = new Terminal({ scrollback: 1000 });
 const fit = new FitAddon();
@@ -19,9 +34,18 @@ const { master, slave } = openpty();
 
 // What the line discipline has passed on, oldest first: whole lines, a line
 // cut short by Ctrl-D, or an empty chunk for Ctrl-D at the start of a line
-// (the end of input). Typed-ahead and pasted lines wait here in order.
+// (the end of input). Typed-ahead and pasted lines wait here in order,
+// from index `oldest` on, so that taking one costs the same however many
+// wait.
 let typed = [];
+let oldest = 0;
 let pendingRead = null;
+let busySince = 0;
+let breakScheduled = false;
+// Output for the line discipline, oldest first, and how many bytes it has
+// been given since the terminal last caught up.
+const toShow = [];
+let unshown = 0;
 // Each run's console checks this, so that an abandoned run reads and shows
 // nothing more.
 let currentRun = 0;
@@ -32,15 +56,60 @@ slave.onReadable(() => {
   AnswerPendingRead();
 });
 
+slave.onWritable(() => {
+  unshown = 0;
+  ShowWaiting();
+  AnswerPendingRead();
+});
+
+function ShowWaiting() {
+  while (toShow.length > 0 && unshown <= kUnshownBytes) {
+    const output = toShow.shift();
+    unshown += output.length;
+    slave.write(typeof output === 'string' ? output : Array.from(output));
+  }
+}
+
+// Bytes (a Uint8Array of its own) or text for the terminal, after all
+// output before it.
+function ToTerminal(output) {
+  toShow.push(output);
+  ShowWaiting();
+}
+
+function ForgetTyped() {
+  typed = [];
+  oldest = 0;
+}
+
 function TakeTyped(capacity) {
-  const chunk = typed[0];
-  if (chunk.length <= capacity) return typed.shift();
-  typed[0] = chunk.subarray(capacity);
-  return chunk.subarray(0, capacity);
+  const chunk = typed[oldest];
+  if (chunk.length > capacity) {
+    typed[oldest] = chunk.subarray(capacity);
+    return chunk.subarray(0, capacity);
+  }
+  if (++oldest === typed.length) ForgetTyped();
+  return chunk;
+}
+
+// Lets the browser draw and take input before the program reads on.
+function TakeBreak() {
+  if (breakScheduled) return;
+  breakScheduled = true;
+  NextTask(() => {
+    breakScheduled = false;
+    busySince = performance.now();
+    AnswerPendingRead();
+  });
 }
 
 function AnswerPendingRead() {
-  if (!pendingRead || typed.length === 0) return;
+  if (!pendingRead || oldest === typed.length) return;
+  if (toShow.length > 0 || unshown > kUnshownBytes) return;
+  if (performance.now() - busySince > kBusyMilliseconds) {
+    TakeBreak();
+    return;
+  }
   const { resolve, capacity } = pendingRead;
   pendingRead = null;
   resolve(TakeTyped(capacity));
@@ -59,7 +128,7 @@ function ReadTyped(capacity) {
 // embeds or tests the page can follow exactly what the program wrote.
 function Show(bytes) {
   const copy = Uint8Array.from(bytes);
-  slave.write(Array.from(copy));
+  ToTerminal(copy);
   dispatchEvent(new CustomEvent('quillary-output', { detail: copy }));
 }
 
@@ -73,7 +142,7 @@ function ConsoleOfRun(run) {
       if (isCurrent()) Show(bytes);
       return true;
     },
-    printErr: (line) => isCurrent() && slave.write(`${line}\n`),
+    printErr: (line) => isCurrent() && ToTerminal(`${line}\n`),
     onExit: () => isCurrent() && EndRun(kEndedNote),
   };
 }
@@ -90,10 +159,10 @@ function StartRun() {
 // before the note reaches the screen.
 async function EndRun(note) {
   running = false;
-  typed = [];
+  ForgetTyped();
   pendingRead = null;
   dispatchEvent(new Event('quillary-ended'));
-  slave.write(note);
+  ToTerminal(note);
   while (!(await ReadTyped(4096)).includes(kNewline));
   StartRun();
 }
@@ -134,7 +203,8 @@ function FollowScreenReaderSwitch() {
 function OpenTerminal() {
   const element = document.getElementById('terminal');
   terminal.loadAddon(fit);
-  terminal.loadAddon(master);
+  ConnectLineDiscipline(terminal, master);
+  SlicePastes(terminal, element);
   terminal.attachCustomKeyEventHandler(KeepBrowserShortcuts);
   terminal.open(element);
   fit.fit();

@@ -5,6 +5,8 @@ import { Terminal } from '@xterm/xterm';
 import { FitAddon } from '@xterm/addon-fit';
 import { openpty } from 'xterm-pty';
 import createQuillary from 'quillary-program';
+import { FocusForTyping, OpenAnswerLine } from './answer_line.mjs';
+import { OpenHelp } from './help.mjs';
 import {
   ConnectLineDiscipline,
   NextTask,
@@ -147,9 +149,11 @@ function ConsoleOfRun(run) {
   };
 }
 
+// A run's start is announced on window as a 'quillary-started' event.
 function StartRun() {
   const run = ++currentRun;
   running = true;
+  dispatchEvent(new Event('quillary-started'));
   const { printErr, onExit, ...quillaryConsole } = ConsoleOfRun(run);
   createQuillary({ quillaryConsole, printErr, onExit }).catch(IgnoreExit);
 }
@@ -208,12 +212,19 @@ function OpenTerminal() {
   terminal.attachCustomKeyEventHandler(KeepBrowserShortcuts);
   terminal.open(element);
   fit.fit();
-  new ResizeObserver(() => fit.fit()).observe(element);
-  terminal.focus();
+  // When an on-screen keyboard takes part of the window, the terminal gets
+  // fewer rows, with the line being typed still at the bottom.
+  new ResizeObserver(() => {
+    fit.fit();
+    terminal.scrollToBottom();
+  }).observe(element);
+  OpenAnswerLine(terminal, element);
+  FocusForTyping(terminal);
 }
 
 addEventListener('unhandledrejection', SwallowExitStatus);
 addEventListener('error', SwallowExitStatus);
 FollowScreenReaderSwitch();
+OpenHelp();
 OpenTerminal();
 StartRun();

@@ -15,6 +15,8 @@ export const kPage = process.env.QUILLARY_PAGE ?? 'build-web/quillary.html';
 export const kTranscripts = path.join(
   path.dirname(fileURLToPath(import.meta.url)), '..', 'transcripts');
 export const kClear = '\x1b[H\x1b[2J';
+// A phone's screen, held upright, that is touched.
+export const kPhone = { width: 390, height: 844, hasTouch: true, isMobile: true };
 
 // Without these Chromium reaches for the network (updates, sync, field
 // trials) and, as root, refuses to start sandboxed.
@@ -74,9 +76,11 @@ function RecordOutput() {
 export const RunsEnded = (page) =>
   page.evaluate(() => window.quillaryRunsEnded);
 
-// A new tab on the page; `requests` lists every URL it asked for.
-export async function OpenPage(browser, pageFile) {
+// A new tab on the page, in the browser's window or on `viewport`;
+// `requests` lists every URL it asked for.
+export async function OpenPage(browser, pageFile, viewport) {
   const page = await browser.newPage();
+  if (viewport) await page.setViewport(viewport);
   const requests = [];
   page.on('request', (request) => requests.push(request.url()));
   await page.evaluateOnNewDocument(RecordOutput);

@@ -2,16 +2,20 @@
 // lacks. The field is the browser's own, so input methods, Backspace and
 // autocorrect edit in it as in any form; Enter or Send then types the whole
 // line into the terminal, where the line discipline echoes it and the
-// program reads it as if it had been typed there. Each button types its key.
+// program reads it as if it had been typed there. Each button types its key
+// after what the field holds, as the key would end the line being typed:
+// Ctrl-D passes it on without a newline (at an empty prompt it ends the
+// input), Ctrl-C drops it.
 import { Type } from './typeahead.mjs';
 
 const kEnter = '\r';
 const kEndOfInput = '\x04';
 const kInterrupt = '\x03';
-// The buttons that are of use while a run goes on, and the key each types.
+// The buttons that are of use while a run goes on, and what each types
+// given what the field holds.
 const kRunKeys = [
-  ['end-input', kEndOfInput],
-  ['interrupt', kInterrupt],
+  ['end-input', (line) => line + kEndOfInput],
+  ['interrupt', () => kInterrupt],
 ];
 
 const field = () => document.getElementById('answer');
@@ -29,10 +33,13 @@ export function FocusForTyping(terminal) {
   else terminal.focus();
 }
 
-function SendLine(event) {
-  event.preventDefault();
-  Type(field().value + kEnter);
+// Types what the field holds as `keys` make of it, and empties the field.
+// On a touch device the field keeps the focus, and so the on-screen
+// keyboard stays open.
+function TypeLine(keys) {
+  Type(keys(field().value));
   field().value = '';
+  if (TypesInField()) field().focus();
 }
 
 // A tap on the terminal would focus xterm.js's textarea (on mouse-down, or
@@ -68,12 +75,15 @@ function FollowRuns(terminal) {
 }
 
 export function OpenAnswerLine(terminal, element) {
-  document.getElementById('answer-line').addEventListener('submit', SendLine);
-  for (const [id, key] of kRunKeys) {
-    document.getElementById(id).addEventListener('click', () => Type(key));
+  document.getElementById('answer-line').addEventListener('submit', (event) => {
+    event.preventDefault();
+    TypeLine((line) => line + kEnter);
+  });
+  for (const [id, keys] of kRunKeys) {
+    document.getElementById(id).addEventListener('click', () => TypeLine(keys));
   }
   document.getElementById('start-again')
-    .addEventListener('click', () => Type(kEnter));
+    .addEventListener('click', () => TypeLine(() => kEnter));
   KeepFocusInField(element);
   FollowRuns(terminal);
 }

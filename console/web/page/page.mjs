@@ -27,8 +27,8 @@ const kInterruptedNote =
 // (xterm-pty's master cuts what it has not yet handed to the terminal from
 // the front of one array, 4 KiB at a time, which takes longer the more is
 // waiting, and its line discipline handles each byte on its own.)
-const kBusyMilliseconds = 40;
-const kUnshownBytes = 64 * 1024;
+const kBusyMilliseconds = 20;
+const kUnshownBytes = 16 * 1024;
 
 const terminal = new Terminal({ scrollback: 1000 });
 const fit = new FitAddon();
@@ -73,9 +73,11 @@ function ShowWaiting() {
 }
 
 // Bytes (a Uint8Array of its own) or text for the terminal, after all
-// output before it.
+// output before it; long output goes on in pieces as the terminal takes it.
 function ToTerminal(output) {
-  toShow.push(output);
+  for (let at = 0; at < output.length; at += kUnshownBytes) {
+    toShow.push(output.slice(at, at + kUnshownBytes));
+  }
   ShowWaiting();
 }
 

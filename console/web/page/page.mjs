@@ -30,7 +30,12 @@ const kInterruptedNote =
 const kBusyMilliseconds = 20;
 const kUnshownBytes = 16 * 1024;
 
-const terminal = new Terminal({ scrollback: 1000 });
+// On a phone's narrow screen a smaller font fits the program's widest line
+// (about 50 characters) on one row.
+const terminal = new Terminal({
+  scrollback: 1000,
+  fontSize: matchMedia('(max-width: 30rem)').matches ? 12 : 15,
+});
 const fit = new FitAddon();
 const { master, slave } = openpty();
 

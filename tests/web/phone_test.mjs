@@ -167,6 +167,26 @@ for (const [name, id, ending] of kButtons) {
   });
 }
 
+// A whole session pasted into the field is typeahead, as pasted into the
+// terminal: every line is read in turn, as the transcript's output shows.
+test('a session pasted into the answer line plays through', async () => {
+  const name = path.join(browser.kTranscripts, 'weapons',
+    'bow_fire_reload_list');
+  const session = await readFile(`${name}.in`, 'utf8');
+  const page = await OpenAtGreeting();
+  await page.$eval('#answer', (field, text) => {
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', text);
+    field.dispatchEvent(new ClipboardEvent('paste',
+      { clipboardData, cancelable: true }));
+  }, session);
+  await page.tap('#end-input');
+  await browser.WaitForScreen(page, kEnded);
+  const output = await browser.OutputWithoutClears(page);
+  assert.equal(output, await readFile(`${name}.out`, 'latin1'));
+  await page.close();
+});
+
 // The manual's section headings, in order, as doc/quillary.1 names them.
 async function ManualSections() {
   const source = await readFile(kManualPage, 'utf8');

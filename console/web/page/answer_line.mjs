@@ -42,6 +42,20 @@ function TypeLine(keys) {
   if (TypesInField()) field().focus();
 }
 
+// A one-line field would drop a pasted text's line breaks: pasted lines go
+// to the terminal as typed lines instead, all but the last, which stays in
+// the field to be finished.
+function PasteLines(event) {
+  const text = event.clipboardData?.getData('text/plain') ?? '';
+  if (!/[\r\n]/.test(text)) return;
+  event.preventDefault();
+  const { value, selectionStart, selectionEnd } = field();
+  const lines = (value.slice(0, selectionStart) + text +
+    value.slice(selectionEnd)).split(/\r?\n|\r/);
+  field().value = lines.pop();
+  Type(lines.map((line) => line + kEnter).join(''));
+}
+
 // A tap on the terminal would focus xterm.js's textarea (on mouse-down, or
 // on any focus inside the terminal): on a touch device the field takes the
 // focus instead. Touch scrolling of the terminal is left as it is.
@@ -75,6 +89,7 @@ function FollowRuns(terminal) {
 }
 
 export function OpenAnswerLine(terminal, element) {
+  field().addEventListener('paste', PasteLines);
   document.getElementById('answer-line').addEventListener('submit', (event) => {
     event.preventDefault();
     TypeLine((line) => line + kEnter);

@@ -43,6 +43,20 @@ test('20,000 weapons pasted play through without a long task', async () => {
     `a task took ${times.longestTask} ms`);
 });
 
+// Unread input belongs to the run that ended, in a terminal: the rest of
+// the paste does not start a new run.
+test('what a paste holds beyond the quit ends with the run', async () => {
+  const session = 'Ada\nQ\n0\n';
+  const { page } = await browser.OpenPage(chromium, kPage);
+  await browser.WaitForAnswer(page, 0);
+  await browser.TimePaste(page, session + browser.WeaponsSession(5000));
+  const ended = await browser.OutputLength(page);
+  await browser.WaitForAnswer(page, ended);
+  assert.equal(await browser.OutputLength(page), ended);
+  assert.equal(await browser.OutputWithoutClears(page), NodeOutput(session));
+  await page.close();
+});
+
 test('8,000 weapons pasted take at most ten times 1,000', async () => {
   const small = await PasteWeapons(1000);
   const large = await PasteWeapons(8000);

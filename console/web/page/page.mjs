@@ -9,6 +9,7 @@ import { FocusForTyping, OpenAnswerLine } from './answer_line.mjs';
 import { OpenHelp } from './help.mjs';
 import {
   ConnectLineDiscipline,
+  ForgetWaiting,
   NextTask,
   SlicePastes,
 } from './typeahead.mjs';
@@ -97,6 +98,7 @@ function TakeTyped(capacity) {
     typed[oldest] = chunk.subarray(capacity);
     return chunk.subarray(0, capacity);
   }
+  typed[oldest] = null;
   if (++oldest === typed.length) ForgetTyped();
   return chunk;
 }
@@ -165,12 +167,14 @@ function StartRun() {
   createQuillary({ quillaryConsole, printErr, onExit }).catch(IgnoreExit);
 }
 
-// Unread input belongs to the run that ended; the next run starts with none.
+// Unread input belongs to the run that ended, and so does the rest of a
+// paste still being typed; the next run starts with none.
 // The end is announced on window as a 'quillary-ended' event, at once,
 // before the note reaches the screen.
 async function EndRun(note) {
   running = false;
   ForgetTyped();
+  ForgetWaiting();
   pendingRead = null;
   dispatchEvent(new Event('quillary-ended'));
   ToTerminal(note);

@@ -52,13 +52,16 @@ function SendSlice() {
   }
 }
 
+// Drops whatever still waits: it was typed for a run that has ended.
+export function ForgetWaiting() {
+  waiting.length = 0;
+  sent = 0;
+}
+
 // Hands `text` (keys' data: characters, Enter as CR, Ctrl-D as EOT) to the
 // line discipline, after everything still waiting.
 export function Type(text) {
-  if (text === kInterrupt) {
-    waiting.length = 0;
-    sent = 0;
-  }
+  if (text === kInterrupt) ForgetWaiting();
   if (text.length === 0) return;
   waiting.push(text);
   if (waiting.length === 1) SendSlice();

@@ -82,7 +82,8 @@ function ShowWaiting() {
 // output before it; long output goes on in pieces as the terminal takes it.
 function ToTerminal(output) {
   for (let at = 0; at < output.length; at += kUnshownBytes) {
-    toShow.push(output.slice(at, at + kUnshownBytes));
+    const end = at + kUnshownBytes;
+    toShow.push(output.subarray?.(at, end) ?? output.slice(at, end));
   }
   ShowWaiting();
 }

@@ -1,6 +1,6 @@
 // The page on a phone's touch screen in headless Chromium: the answer line
-// as input methods type into it, the buttons for the keys a phone lacks,
-// the manual page as help, and an accessibility audit (axe-core).
+// as input methods type and paste into it, the buttons for the keys a phone
+// lacks, the manual page as help, and an accessibility audit (axe-core).
 //   node --test phone_test.mjs   (QUILLARY_PAGE: the built quillary.html)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -214,7 +214,7 @@ test('Help shows the whole manual page and Escape closes it', async () => {
   await page.close();
 });
 
-// axe-core's rules, run in the page as it stands after `Prepare`.
+// axe-core's rules, run in the page as it stands.
 async function AccessibilityViolations(page) {
   await page.evaluate(await readFile(kAxe, 'utf8'));
   return page.evaluate(async () => (await axe.run()).violations
@@ -222,17 +222,18 @@ async function AccessibilityViolations(page) {
 }
 
 const kAudits = [
-  ['on load', async () => {}],
-  ['with the help open', (page) => page.tap('#help-open')],
-  ['after a run has ended', async (page) => {
+  ['on load', kPhone, async () => {}],
+  ['on load on a desktop', null, async () => {}],
+  ['with the help open', kPhone, (page) => page.tap('#help-open')],
+  ['after a run has ended', kPhone, async (page) => {
     await page.tap('#end-input');
     await browser.WaitForScreen(page, kEnded);
   }],
 ];
 
-for (const [when, Prepare] of kAudits) {
+for (const [when, viewport, Prepare] of kAudits) {
   test(`axe-core finds no accessibility violation ${when}`, async () => {
-    const page = await OpenAtGreeting();
+    const page = await OpenAtGreeting(viewport);
     await Prepare(page);
     assert.deepEqual(await AccessibilityViolations(page), []);
     await page.close();

@@ -122,6 +122,24 @@ add_custom_target(quillary_debian_changelog ALL
 install(FILES ${debian_dir}/copyright ${debian_dir}/changelog.gz
         DESTINATION ${debian_doc_dir})
 
+# A cross build for Linux packages for the machine it runs on: Debian's name
+# for that architecture, and the dependencies worked out by dpkg-shlibdeps in
+# the system root of the toolchain file, under the names and versions of that
+# architecture's own packages (cmake/cross-shlibdeps/dpkg-shlibdeps, which
+# cpack finds first on PATH).
+if(CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_NAME STREQUAL Linux)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL aarch64)
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+  elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^arm")
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE armhf)
+  else()
+    message(FATAL_ERROR "No Debian architecture known for a Linux build on "
+                        "${CMAKE_SYSTEM_PROCESSOR}")
+  endif()
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${QUILLARY_SYSROOT}/lib)
+  set(CPACK_QUILLARY_CROSS_SHLIBDEPS ${CMAKE_CURRENT_LIST_DIR}/cross-shlibdeps)
+endif()
+
 # Reproducible packages. CPack stamps every file and archive member with
 # SOURCE_DATE_EPOCH when it is set, and with the current time otherwise;
 # cmake/PackageTime.cmake, which cpack reads, sets it to the time of the last
@@ -136,7 +154,10 @@ set(CPACK_QUILLARY_SOURCE_DIR "${PROJECT_SOURCE_DIR}")
 # ID, which stripping keeps. Mapped to ".", it leaves programs built in
 # different folders equal in every build type.
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-  foreach(target quillary quillary_core)
+  foreach(target quillary quillary_core quillary_static)
+    if(NOT TARGET ${target})
+      continue()
+    endif()
     target_compile_options(${target}
                            PRIVATE -fdebug-prefix-map=${CMAKE_BINARY_DIR}=.)
   endforeach()

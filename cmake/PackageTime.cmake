@@ -18,3 +18,10 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
                     "SOURCE_DATE_EPOCH to build it reproducibly.")
   endif()
 endif()
+
+# A package for another architecture takes its Depends line from the
+# dpkg-shlibdeps of cmake/cross-shlibdeps, which CPack finds first on PATH.
+if(CPACK_QUILLARY_CROSS_SHLIBDEPS)
+  set(ENV{PATH} "${CPACK_QUILLARY_CROSS_SHLIBDEPS}:$ENV{PATH}")
+  set(ENV{QUILLARY_DEB_ARCHITECTURE} ${CPACK_DEBIAN_PACKAGE_ARCHITECTURE})
+endif()

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Usage: package_test.sh BUILD_DIR
+# Usage: package_test.sh BUILD_DIR [EMULATOR...]
 # Checks what BUILD_DIR installs, after `cmake --build` and `cpack -G DEB` have
-# run there (.ci/run does both):
+# run there (release/run does both), for this machine's architecture or, in a
+# cross build, for the build's own, whose program runs through EMULATOR
+# (qemu-aarch64, qemu-arm; the program's libraries must be where the
+# emulator looks, so pass its -L):
 #   - `cmake --install` with a prefix puts exactly bin/quillary,
 #     share/man/man1/quillary.1.gz and share/doc/quillary/{copyright,
 #     changelog.gz} under it;
-#   - the Debian package carries the project's name and version, a maintainer,
-#     a Depends line worked out from the linked libraries, and only the program
+#   - the Debian package carries the project's name and version, the
+#     architecture of the program it holds, a maintainer, a Depends line
+#     worked out from the linked libraries that names that architecture's own
+#     packages (no "-cross" package, no ":arch"), and only the program
 #     (stripped), the compressed manual page, the copyright file and the
 #     changelog, owned by root, and lintian finds no error and no warning;
 #   - the copyright file is machine-readable (DEP-5) and holds LICENSE's
@@ -19,6 +24,8 @@
 # Needs dpkg-dev, lintian, man-db and groff-base.
 set -u
 build=$(cd "$1" && pwd)
+shift
+emulator=("$@")
 tests=$(cd "$(dirname "$0")/.." && pwd)
 source_dir=$(dirname "$tests")
 work=$(mktemp -d)
@@ -38,9 +45,10 @@ diff -u "$work/expected" "$work/installed" ||
   fail "cmake --install put other files under the prefix (- expected, + actual)"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-deb=$build/quillary_${version}_$(dpkg --print-architecture).deb
-if [[ -z $version || ! -f $deb ]]; then
-  echo "FAIL: no package ${deb##*/} in $build (run cpack -G DEB there first)"
+debs=("$build/quillary_${version}_"*.deb)
+deb=${debs[0]}
+if [[ -z $version || ! -f $deb || ${#debs[@]} != 1 ]]; then
+  echo "FAIL: not one package quillary_${version}_*.deb in $build (run cpack -G DEB there first)"
   exit 1
 fi
 
@@ -59,6 +67,8 @@ for library in libc6 libstdc++6 libgcc-s1; do
   [[ $depends =~ (^|,\ )"$library (>= "[0-9] ]] ||
     fail "Depends '$depends' lacks a versioned $library"
 done
+[[ $depends == *-cross* || $depends == *:* ]] &&
+  fail "Depends '$depends' names this machine's cross packages"
 
 # Contents: modes, owners and paths of every entry, directories included.
 dpkg-deb -c "$deb" | awk '{ print $1, $2, $6 }' >"$work/contents"
@@ -107,12 +117,31 @@ sed -n 's/^## \[\([^]]*\)\] - [0-9-]*$/\1/p' "$source_dir/CHANGELOG.md" |
   fail "the changelog's newest version is not $version: give it a section in CHANGELOG.md"
 program=$work/root/usr/bin/quillary
 page=$work/root/usr/share/man/man1/quillary.1.gz
+# The Architecture field names the machine the program was built for.
+case $(file -b "$program") in
+  *x86-64*) machine=amd64 ;;
+  *aarch64*) machine=arm64 ;;
+  *"32-bit LSB"*ARM*EABI5*) machine=armhf ;;
+  *) machine="unknown ($(file -b "$program"))" ;;
+esac
+[[ $(field Architecture) == "$machine" ]] ||
+  fail "Architecture is '$(field Architecture)', the program is for $machine"
+[[ ${deb##*/} == "quillary_${version}_$machine.deb" ]] ||
+  fail "the package is named ${deb##*/}, not quillary_${version}_$machine.deb"
 if readelf -S "$program" | grep -q '\.symtab'; then
   fail "the packaged program is not stripped"
 fi
+if ((${#emulator[@]})); then
+  launcher=$work/quillary
+  { echo '#!/bin/sh'; printf 'exec '; printf '%q ' "${emulator[@]}" "$program"
+    echo '"$@"'; } >"$launcher"
+  chmod +x "$launcher"
+else
+  launcher=$program
+fi
 sessions=("$tests"/transcripts/*/*.in)
 played=${#sessions[@]}
-bash "$tests/run_transcript.sh" "$program" "${sessions[@]}" >"$work/result" ||
+bash "$tests/run_transcript.sh" "$launcher" "${sessions[@]}" >"$work/result" ||
   { fail "packaged program, transcripts:"; cat "$work/result"; }
 [[ -f ${sessions[0]} ]] || fail "no transcript found under $tests/transcripts"
 # The packaged page is doc/quillary.1 with the version in its footer, the same

@@ -12,6 +12,8 @@
 #     LICENSE is the project's own;
 #   - the unpacked quillary.exe, started through EMULATOR (Wine), plays every
 #     transcript byte for byte.
+# With QUILLARY_CHECKED_ZIP_DIR set, a ZIP that passes is copied into that
+# folder, so that release/run ships exactly the ZIP checked here.
 # Needs unzip and the MinGW-w64 objdump.
 set -u
 cpack=$1
@@ -82,5 +84,7 @@ bash "$tests/run_transcript.sh" "$launcher" "${sessions[@]}" >"$work/result" ||
 
 if ((failed == 0)); then
   echo "$name.zip: $(stat -c %s "$zip") bytes, contents, DLLs, manual page and $played transcripts pass"
+  [[ -z ${QUILLARY_CHECKED_ZIP_DIR-} ]] || cp "$zip" "$QUILLARY_CHECKED_ZIP_DIR/" ||
+    failed=1
 fi
 exit $failed

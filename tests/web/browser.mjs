@@ -71,12 +71,14 @@ function RecordOutput() {
 export const RunsEnded = (page) =>
   page.evaluate(() => window.quillaryRunsEnded);
 
-// A new tab on the page; `requests` lists every URL it asked for.
-export async function OpenPage(browser, pageFile) {
+// A new tab on the page; `requests` lists every URL it asked for. `prepare`,
+// if given, is awaited with the tab before the page loads.
+export async function OpenPage(browser, pageFile, prepare) {
   const page = await browser.newPage();
   const requests = [];
   page.on('request', (request) => requests.push(request.url()));
   await page.evaluateOnNewDocument(RecordOutput);
+  await prepare?.(page);
   await page.goto(PageUrl(pageFile));
   return { page, requests };
 }

@@ -7,6 +7,7 @@ import { openpty } from 'xterm-pty';
 import createQuillary from 'quillary-program';
 import '@xterm/xterm/css/xterm.css';
 import './page.css';
+import './figure_panel.mjs';
 
 const kNewline = 10;
 const kEndedNote = '\n[Quillary has ended. Press Enter to start again.]\n';
@@ -73,6 +74,8 @@ function ConsoleOfRun(run) {
       if (isCurrent()) Show(bytes);
       return true;
     },
+    figure: (text) => isCurrent() &&
+      dispatchEvent(new CustomEvent('quillary-figure', { detail: text })),
     printErr: (line) => isCurrent() && slave.write(`${line}\n`),
     onExit: () => isCurrent() && EndRun(kEndedNote),
   };

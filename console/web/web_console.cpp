@@ -49,7 +49,8 @@ EM_JS(int, WriteToEmbedder, (const char* data, int size), {
 EM_JS(int, EmbedderIsTerminal, (),
       { return Module.quillaryConsole.isTerminal ? 1 : 0; });
 
-// Node's console (node_console.js) has no figure member, and ignores them.
+// Only a host with a figure member sees figures; Node's (node_console.js)
+// has none.
 EM_JS(void, FigureToEmbedder, (const char* data, int size), {
   const host = Module.quillaryConsole;
   if (host && host.figure) {

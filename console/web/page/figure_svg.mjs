@@ -57,7 +57,8 @@ export function RoundStep(span, count) {
   const raw = span / count;
   const power = 10 ** Math.floor(Math.log10(raw));
   const mantissa = raw / power;
-  const nice = mantissa < 1.5 ? 1 : mantissa < 3.5 ? 2 : mantissa < 7.5 ? 5 : 10;
+  const nice =
+    mantissa < 1.5 ? 1 : mantissa < 3.5 ? 2 : mantissa < 7.5 ? 5 : 10;
   return nice * power;
 }
 
@@ -116,7 +117,9 @@ export function Arrow(from, to, color, { dashed = false } = {}) {
   const dx = to[0] - from[0];
   const dy = to[1] - from[1];
   const length = Math.hypot(dx, dy);
-  if (length < 1) return Svg('circle', { cx: to[0], cy: to[1], r: 3, fill: color });
+  if (length < 1) {
+    return Svg('circle', { cx: to[0], cy: to[1], r: 3, fill: color });
+  }
   const head = Math.min(10, length / 2);
   const [ux, uy] = [dx / length, dy / length];
   const base = [to[0] - ux * head, to[1] - uy * head];

@@ -26,6 +26,8 @@ const kExercises = [
   { name: 'magniute', menu: '5', first: ['2147483647', '-2147483647'] },
   { name: 'lin_inter', menu: '6', first: ['1', '1'], second: ['2', '3'],
     tenths: '-7' },
+  { name: 'lin_inter_far_beyond', menu: '6', first: ['0', '-3'],
+    second: ['20', '1'], tenths: '2147483647' },
   { name: 'dot', menu: '7', first: ['3', '1'], second: ['-4', '-2'] },
   { name: 'cross', menu: '8', first: ['1', '2', '3'], second: ['4', '5', '6'] },
   { name: 'normalize', menu: '9', first: ['3', '4'] },

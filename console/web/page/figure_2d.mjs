@@ -2,8 +2,8 @@
 // point of the figure at one scale for both axes, a grid of round values,
 // and what each exercise draws on it.
 import {
-  Arrow, Coordinates, DataOf, Label, LabelBeyond, Line, RoundStep, Svg,
-  TickText, Ticks, kColors, kSize,
+  Arrow, Coordinates, DataOf, Label, LabelBeyond, Line, RoundStep,
+  StartLabels, Svg, TickText, Ticks, kColors, kSize,
 } from './figure_svg.mjs';
 
 // Room for the tick values left of and below the plot.
@@ -197,6 +197,7 @@ export function Draw2d(figure) {
   const exercise = kExercises[figure.exercise];
   if (!exercise) return null;
   const [extent, draw] = exercise(figure);
+  StartLabels();
   const view = MakeView(extent.map((value) => value.at));
   return [...Grid(view), ...draw(view)];
 }

@@ -4,8 +4,8 @@
 // farthest point from the origin (or R), so the figure stays in view however
 // it is turned.
 import {
-  Arrow, Coordinates, DataOf, Label, LabelBeyond, Line, RoundStep, Svg,
-  TickText, Ticks, kColors, kSize,
+  Arrow, Coordinates, DataOf, Label, LabelBeyond, Line, RoundStep,
+  StartLabels, Svg, TickText, Ticks, kColors, kSize,
 } from './figure_svg.mjs';
 
 // The view a figure opens in: turned a little to the left about the z axis
@@ -125,6 +125,7 @@ export function Draw3d(figure, turn) {
   const exercise = kExercises[figure.exercise];
   if (!exercise) return null;
   const [extent, draw] = exercise(figure);
+  StartLabels();
   const view = MakeView(extent, turn);
   return [...Grid(view), ...draw(view)];
 }

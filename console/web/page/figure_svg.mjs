@@ -96,10 +96,33 @@ export function Label([x, y], lines, fill, extra = {}) {
   return label;
 }
 
+// The boxes of the labels placed so far in the figure being drawn.
+let placedLabels = [];
+
+// Forgets the labels of the last figure drawn.
+export function StartLabels() {
+  placedLabels = [];
+}
+
+// The top nearest to `top` at which a box of this size overlaps no label
+// placed before, within the drawing.
+function FreeTop(left, top, width, height) {
+  const overlaps = (y) => placedLabels.some((box) =>
+    left < box.left + box.width && box.left < left + width &&
+    y < box.top + box.height && box.top < y + height);
+  for (let shift = 0; shift < kSize; shift += 13) {
+    for (const y of [top + shift, top - shift]) {
+      if (y >= 2 && y <= kSize - 2 - height && !overlaps(y)) return y;
+    }
+  }
+  return top;
+}
+
 // A label beside a tip, on the side the arrow points to (right or left,
-// above or below), so that it keeps clear of the arrow, and moved inside
-// the drawing where it would leave it. The width is a guess from the longest
-// line, for the 11-unit sans-serif font.
+// above or below), so that it keeps clear of the arrow; moved inside the
+// drawing where it would leave it, and up or down where it would cover an
+// earlier label. The width is a guess from the longest line, for the
+// 11-unit sans-serif font.
 export function LabelBeyond(from, to, lines, fill, extra = {}) {
   const all = [lines].flat();
   const width = Math.max(...all.map((line) => line.length)) * 6.2;
@@ -107,7 +130,9 @@ export function LabelBeyond(from, to, lines, fill, extra = {}) {
   const left = to[0] < from[0] ? to[0] - 6 - width : to[0] + 6;
   const top = to[1] < from[1] ? to[1] - 4 - height : to[1] + 4;
   const x = Math.min(Math.max(left, 2), kSize - 2 - width);
-  const y = Math.min(Math.max(top, 2), kSize - 2 - height);
+  const y = FreeTop(x, Math.min(Math.max(top, 2), kSize - 2 - height),
+    width, height);
+  placedLabels.push({ left: x, top: y, width, height });
   return Label([x, y + 10], all, fill, extra);
 }
 

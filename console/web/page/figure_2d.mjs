@@ -60,12 +60,18 @@ function Grid(view) {
 }
 
 // A vector from the origin, labelled with its name and its coordinates as
-// printed: beyond its tip, or beside it (`aside`) where another vector goes
-// on in the same direction.
-function VectorShape(view, role, value, name, { aside = false } = {}) {
+// printed: beyond its tip, or beside it (`aside`) where another line goes
+// on from the tip; on the side away from `awayFrom`'s direction, if given.
+function VectorShape(view, role, value, name,
+  { aside = false, awayFrom = null } = {}) {
   const start = view.ToPixels(kOrigin.at);
   const tip = view.ToPixels(value.at);
-  const [dx, dy] = [tip[0] - start[0], tip[1] - start[1]];
+  let [dx, dy] = [tip[0] - start[0], tip[1] - start[1]];
+  if (awayFrom) {
+    const away = view.ToPixels(awayFrom.at);
+    const towards = (away[0] - start[0]) * dy - (away[1] - start[1]) * dx;
+    if (towards < 0) [dx, dy] = [-dx, -dy];
+  }
   const labelFrom = aside ? [tip[0] + dy, tip[1] - dx] : start;
   return Svg('g', DataOf(role, value), [
     Arrow(start, tip, kColors[role]),
@@ -131,7 +137,8 @@ function BesideMiddle(a, b) {
 // Each exercise: the points its view must hold, and its shapes on a view.
 const kExercises = {
   VectorAddition: (f) => [[kOrigin, f.first, f.second, f.result], (view) => [
-    VectorShape(view, 'first', f.first, 'a'),
+    VectorShape(view, 'first', f.first, 'a',
+      { aside: true, awayFrom: f.second }),
     VectorShape(view, 'second', f.second, 'b'),
     Arrow(view.ToPixels(f.first.at), view.ToPixels(f.result.at),
       kColors.second, { dashed: true }),

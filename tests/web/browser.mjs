@@ -15,6 +15,8 @@ export const kPage = process.env.QUILLARY_PAGE ?? 'build-web/quillary.html';
 export const kTranscripts = path.join(
   path.dirname(fileURLToPath(import.meta.url)), '..', 'transcripts');
 export const kClear = '\x1b[H\x1b[2J';
+// A phone's screen, held upright, that is touched.
+export const kPhone = { width: 390, height: 844, hasTouch: true, isMobile: true };
 
 // Without these Chromium reaches for the network (updates, sync, field
 // trials) and, as root, refuses to start sandboxed.
@@ -55,14 +57,17 @@ export function PageUrl(pageFile) {
 }
 
 // Before the page's own script runs, collect each chunk of the program's
-// output (the page's 'quillary-output' event) and the time it came, and
-// count the runs that ended ('quillary-ended').
+// output (the page's 'quillary-output' event), their length and the time the
+// last came, and count the runs that ended ('quillary-ended'). The chunks
+// are kept as they come, so that megabytes of output cost the page little.
 function RecordOutput() {
   window.quillaryOutput = [];
+  window.quillaryOutputLength = 0;
   window.quillaryOutputAt = 0;
   window.quillaryRunsEnded = 0;
   addEventListener('quillary-output', (event) => {
-    window.quillaryOutput.push(...event.detail);
+    window.quillaryOutput.push(event.detail);
+    window.quillaryOutputLength += event.detail.length;
     window.quillaryOutputAt = performance.now();
   });
   addEventListener('quillary-ended', () => { window.quillaryRunsEnded += 1; });
@@ -71,10 +76,12 @@ function RecordOutput() {
 export const RunsEnded = (page) =>
   page.evaluate(() => window.quillaryRunsEnded);
 
-// A new tab on the page; `requests` lists every URL it asked for. `prepare`,
-// if given, is awaited with the tab before the page loads.
-export async function OpenPage(browser, pageFile, prepare) {
+// A new tab on the page, in the browser's window or on `viewport`;
+// `requests` lists every URL it asked for. `prepare`, if given, is awaited
+// with the tab before the page loads.
+export async function OpenPage(browser, pageFile, viewport, prepare) {
   const page = await browser.newPage();
+  if (viewport) await page.setViewport(viewport);
   const requests = [];
   page.on('request', (request) => requests.push(request.url()));
   await page.evaluateOnNewDocument(RecordOutput);
@@ -85,17 +92,29 @@ export async function OpenPage(browser, pageFile, prepare) {
 
 // The program's output so far, as bytes in a string ("binary") or as text.
 export const OutputBytes = (page) =>
-  page.evaluate(() => String.fromCharCode(...window.quillaryOutput));
+  page.evaluate(() => window.quillaryOutput.map((chunk) => {
+    let text = '';
+    for (let at = 0; at < chunk.length; at += 8192) {
+      text += String.fromCharCode(...chunk.subarray(at, at + 8192));
+    }
+    return text;
+  }).join(''));
 // What the program wrote, as a transcript's .out holds it: into a file,
 // where nothing is cleared.
 export const OutputWithoutClears = async (page) =>
   (await OutputBytes(page)).replaceAll(kClear, '');
 export const OutputText = (page) =>
-  page.evaluate(() =>
-    new TextDecoder().decode(Uint8Array.from(window.quillaryOutput)),
-  );
+  page.evaluate(() => {
+    const bytes = new Uint8Array(window.quillaryOutputLength);
+    let at = 0;
+    for (const chunk of window.quillaryOutput) {
+      bytes.set(chunk, at);
+      at += chunk.length;
+    }
+    return new TextDecoder().decode(bytes);
+  });
 export const OutputLength = (page) =>
-  page.evaluate(() => window.quillaryOutput.length);
+  page.evaluate(() => window.quillaryOutputLength);
 
 // The terminal's visible rows, as text (xterm.js draws them into the DOM).
 export const ScreenLines = (page) =>
@@ -123,7 +142,7 @@ export async function WaitForAnswer(page, since) {
         const ended = window.quillaryRunsEnded;
         const check = () => {
           const now = performance.now();
-          const answered = (window.quillaryOutput.length > since &&
+          const answered = (window.quillaryOutputLength > since &&
             now - window.quillaryOutputAt > 15) ||
             window.quillaryRunsEnded > ended;
           if (answered || now - start > 300) resolve();
@@ -149,4 +168,56 @@ export async function PressControl(page, letter) {
   await page.keyboard.down('Control');
   await page.keyboard.press(`Key${letter.toUpperCase()}`);
   await page.keyboard.up('Control');
+}
+
+// A session that adds `count` weapons, lists them and quits: what
+// bench/session_generator --weapons writes.
+export function WeaponsSession(count) {
+  const lines = ['Ada', '1'];
+  for (let i = 0; i < count; ++i) {
+    lines.push('1', `Weapon${i}`, String(i % 100), '30', '');
+  }
+  lines.push('4', '', 'q', '', 'Q', '0');
+  return `${lines.join('\n')}\n`;
+}
+
+// Pastes `text` into the terminal, as the browser does on Ctrl-V, and waits
+// until the run has ended and its note is on the screen. In milliseconds:
+// how long until the page could run its next task (blocked), until the run
+// ended (played) and until the terminal showed all (shown), and the longest
+// task on the page's main thread from the paste to the end.
+export async function TimePaste(page, text) {
+  return page.evaluate((text) => new Promise((resolve) => {
+    const times = { longestTask: 0 };
+    const observer = new PerformanceObserver((list) => {
+      for (const task of list.getEntries()) {
+        times.longestTask = Math.max(times.longestTask, task.duration);
+      }
+    });
+    observer.observe({ type: 'longtask' });
+    const start = performance.now();
+    const since = () => performance.now() - start;
+    const rows = document.querySelector('.xterm-rows');
+    const WaitForNote = () => {
+      if (!rows.textContent.includes('start again.]')) {
+        setTimeout(WaitForNote, 20);
+        return;
+      }
+      times.shown = since();
+      // Long tasks are reported after they end: give the last one time.
+      setTimeout(() => {
+        observer.disconnect();
+        resolve(times);
+      }, 100);
+    };
+    setTimeout(() => { times.blocked = since(); });
+    addEventListener('quillary-ended', () => {
+      times.played = since();
+      WaitForNote();
+    }, { once: true });
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', text);
+    document.querySelector('.xterm-helper-textarea')
+      .dispatchEvent(new ClipboardEvent('paste', { clipboardData }));
+  }), text);
 }

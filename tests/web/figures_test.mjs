@@ -60,9 +60,8 @@ function RecordDrawTimes() {
 // errors.
 async function OpenAtMathsMenu(viewport) {
   const errors = [];
-  const { page } = await browser.OpenPage(chromium, browser.kPage,
+  const { page } = await browser.OpenPage(chromium, browser.kPage, viewport,
     async (tab) => {
-      if (viewport) await tab.setViewport(viewport);
       tab.on('console', (message) => errors.push(message.text()));
       tab.on('pageerror', (error) => errors.push(String(error)));
       await tab.evaluateOnNewDocument(RecordDrawTimes);

@@ -7,6 +7,9 @@
 // presses are the page test's concern), then Enter. Input ends, where the
 // session does not quit, by Ctrl-D: once to pass on a last line without a
 // newline, once more at the start of a line.
+// With QUILLARY_ANSWER_LINE=1 the page is on a phone's touch screen and each
+// line goes into its answer line instead, sent with Enter; the End input
+// button stands for Ctrl-D.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
@@ -15,6 +18,7 @@ import * as browser from './browser.mjs';
 
 const { kPage, kTranscripts } = browser;
 const kEnded = 'Press Enter to start again.]';
+const kThroughAnswerLine = process.env.QUILLARY_ANSWER_LINE === '1';
 
 function Typable(bytes) {
   if (bytes.some((byte) => (byte < 0x20 && byte !== 0x0a) || byte === 0x7f)) {
@@ -43,6 +47,11 @@ async function TypeText(page, text) {
   if (text) await page.keyboard.sendCharacter(text);
 }
 
+async function EndInput(page) {
+  if (kThroughAnswerLine) await page.tap('#end-input');
+  else await browser.PressControl(page, 'd');
+}
+
 // Types the session as a person would, waiting for each answer; stops where
 // the program has ended.
 async function TypeSession(page, session) {
@@ -58,9 +67,9 @@ async function TypeSession(page, session) {
   if (await Ended(page)) return;
   if (unfinished) {
     await TypeText(page, unfinished);
-    await browser.PressControl(page, 'd');
+    await EndInput(page);
   }
-  await browser.PressControl(page, 'd');
+  await EndInput(page);
 }
 
 let chromium;
@@ -71,8 +80,13 @@ for (const name of Sessions()) {
   const input = readFileSync(path.join(kTranscripts, `${name}.in`));
   test(name, { skip: !Typable(input) && 'holds bytes no key types' },
     async () => {
-      const { page } = await browser.OpenPage(chromium, kPage);
+      const { page } = await browser.OpenPage(chromium, kPage,
+        kThroughAnswerLine ? browser.kPhone : undefined);
       await browser.WaitForAnswer(page, 0);
+      if (kThroughAnswerLine) {
+        assert.equal(await page.evaluate(() => document.activeElement.id),
+          'answer');
+      }
       await TypeSession(page, input.toString('utf8'));
       await browser.WaitForScreen(page, kEnded);
       const output = await browser.OutputWithoutClears(page);

@@ -1,8 +1,11 @@
 // Builds the page as one self-contained file: bundles page.mjs, its npm
-// packages and the program module with esbuild, and puts the script and the
-// styles inline into quillary.html.
+// packages and the program module with esbuild, and puts the script, the
+// styles and the manual page, as HTML from mandoc, inline into quillary.html.
 //   node build_page.mjs <quillary_page_program.mjs> <quillary.html to write>
+//                       <mandoc> <quillary.1>
 import { build } from 'esbuild';
+import { execFile } from 'node:child_process';
+import { promisify } from 'node:util';
 import { readFile, writeFile } from 'node:fs/promises';
 import { fileURLToPath } from 'node:url';
 import path from 'node:path';
@@ -29,6 +32,14 @@ async function Bundle(programModule) {
   return { script: output('.js'), style: output('.css') };
 }
 
+// The manual page as an HTML fragment (no <html>, <head> or <body>), with
+// its sections under headings and links to them.
+async function ManualPage(mandoc, manualPage) {
+  const { stdout } = await promisify(execFile)(
+    mandoc, ['-Thtml', '-Ofragment', manualPage], { maxBuffer: 1 << 24 });
+  return stdout;
+}
+
 // A literal "</script" or "</style" would end the element early.
 function Inline(template, marker, text) {
   if (/<\/(script|style)/i.test(text)) throw new Error(`end tag in ${marker}`);
@@ -36,9 +47,11 @@ function Inline(template, marker, text) {
   return template.replace(marker, () => text);
 }
 
-async function Main([programModule, outputFile]) {
+async function Main([programModule, outputFile, mandoc, manualPage]) {
   const { script, style } = await Bundle(path.resolve(programModule));
   let page = await readFile(path.join(here, 'quillary.html'), 'utf8');
+  page = Inline(page, '<!-- manual page -->',
+    (await ManualPage(mandoc, manualPage)).trim());
   page = Inline(page, '/* page styles */', style.trim());
   page = Inline(page, '/* page script */', script.trim());
   await writeFile(outputFile, page);

@@ -1,0 +1,241 @@
+// The page on a phone's touch screen in headless Chromium: the answer line
+// as input methods type and paste into it, the buttons for the keys a phone
+// lacks, the manual page as help, and an accessibility audit (axe-core).
+//   node --test phone_test.mjs   (QUILLARY_PAGE: the built quillary.html)
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import * as browser from './browser.mjs';
+
+const { kPage, kClear, kPhone } = browser;
+const kGreeting = 'What would you like me to call you?';
+const kEnded = '[Quillary has ended. Press Enter to start again.]';
+const kInterrupted = '[Quillary was interrupted. Press Enter to start again.]';
+const kManualPage = path.join(path.dirname(fileURLToPath(import.meta.url)),
+  '..', '..', 'doc', 'quillary.1');
+const kAxe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+
+let chromium;
+before(async () => { chromium = await browser.LaunchBrowser(); });
+after(() => browser.CloseBrowser(chromium));
+
+// On a phone, or with `viewport` null in the browser's window.
+async function OpenAtGreeting(viewport = kPhone) {
+  const { page } = await browser.OpenPage(chromium, kPage, viewport);
+  await browser.WaitForScreen(page, kGreeting);
+  return page;
+}
+
+const Focused = (page) => page.evaluate(() => document.activeElement.id);
+
+// The ways an input method sends `text` into the focused field, through
+// Chromium's own input method calls; each gives the field `meant`.
+const Composed = async (input, text) => {
+  for (let end = 1; end <= text.length; ++end) {
+    const part = text.slice(0, end);
+    await input('Input.imeSetComposition',
+      { text: part, selectionStart: end, selectionEnd: end });
+  }
+  await input('Input.insertText', { text });
+  return text;
+};
+const CorrectedByBackspace = async (input, text) => {
+  const typo = `${text}e`;
+  await input('Input.imeSetComposition',
+    { text: typo, selectionStart: typo.length, selectionEnd: typo.length });
+  const backspace = { key: 'Backspace', code: 'Backspace',
+    windowsVirtualKeyCode: 8 };
+  await input('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...backspace });
+  await input('Input.dispatchKeyEvent', { type: 'keyUp', ...backspace });
+  await input('Input.insertText', { text });
+  return text;
+};
+const KeyCode229 = async (input, text) => {
+  const unidentified = { key: 'Unidentified', windowsVirtualKeyCode: 229 };
+  for (const character of text) {
+    await input('Input.dispatchKeyEvent',
+      { type: 'rawKeyDown', ...unidentified });
+    await input('Input.insertText', { text: character });
+    await input('Input.dispatchKeyEvent', { type: 'keyUp', ...unidentified });
+  }
+  return text;
+};
+const WordsThenSpace = async (input, text) => {
+  const space = { key: ' ', code: 'Space', windowsVirtualKeyCode: 32 };
+  for (const word of text.split(' ')) {
+    await input('Input.insertText', { text: word });
+    await input('Input.dispatchKeyEvent',
+      { type: 'keyDown', text: ' ', ...space });
+    await input('Input.dispatchKeyEvent', { type: 'keyUp', ...space });
+  }
+  return `${text} `;
+};
+const kInputMethods = { Composed, CorrectedByBackspace, KeyCode229,
+  WordsThenSpace };
+
+// The name answered at the greeting reaches the program exactly as meant:
+// the main menu greets it once.
+for (const text of ['Zoë', 'Ada Lovelace', '2718']) {
+  for (const [method, Send] of Object.entries(kInputMethods)) {
+    test(`the answer line takes "${text}" sent ${method}`, async () => {
+      const page = await OpenAtGreeting();
+      assert.equal(await Focused(page), 'answer');
+      const session = await page.createCDPSession();
+      const meant = await Send((name, parameters) =>
+        session.send(name, parameters), text);
+      await session.detach();
+      const since = await browser.OutputLength(page);
+      await page.keyboard.press('Enter');
+      await browser.WaitForAnswer(page, since);
+      const answer = (await browser.OutputText(page)).slice(since);
+      assert.ok(answer.startsWith(`${kClear}Hello ${meant}, Please Select`),
+        JSON.stringify(answer.slice(0, 60)));
+      assert.equal(await page.$eval('#answer', (field) => field.value), '');
+      await page.close();
+    });
+  }
+}
+
+test('a tap on the terminal leaves the focus in the answer line', async () => {
+  const { page } = await browser.OpenPage(chromium, kPage, kPhone);
+  await page.evaluate(() => {
+    window.terminalFocused = 0;
+    document.querySelector('.xterm-helper-textarea')
+      .addEventListener('focus', () => { window.terminalFocused += 1; });
+  });
+  await browser.WaitForScreen(page, kGreeting);
+  await page.tap('.xterm-screen');
+  assert.equal(await Focused(page), 'answer');
+  await page.keyboard.sendCharacter('Ada');
+  await page.keyboard.press('Enter');
+  await browser.WaitForScreen(page, 'Hello Ada, Please Select');
+  assert.equal(await page.evaluate(() => window.terminalFocused), 0);
+  await page.close();
+});
+
+// Each button against its key: the same lines, then the button tapped on a
+// phone or the key pressed in the terminal on a desktop, must give the same
+// output and the same note, and after Start again or Enter a fresh run.
+async function PlayEnding(viewport, { unfinished, end, note }, restart) {
+  const page = await OpenAtGreeting(viewport);
+  await page.keyboard.sendCharacter('Ada');
+  await page.keyboard.press('Enter');
+  await browser.WaitForScreen(page, 'Hello Ada, Please Select');
+  if (unfinished) await page.keyboard.sendCharacter(unfinished);
+  await end(page);
+  await browser.WaitForScreen(page, note);
+  const ended = await browser.OutputText(page);
+  await restart(page);
+  await browser.WaitForAnswer(page, ended.length);
+  const fresh = (await browser.OutputText(page)).slice(ended.length);
+  return { page, ended, fresh };
+}
+
+const Tap = (id) => (page) => page.tap(`#${id}`);
+const Press = (letter) => (page) => browser.PressControl(page, letter);
+// Ctrl-D ends the input at an empty prompt; Ctrl-C drops a line half typed.
+const kButtons = [
+  ['End input', 'end-input', { unfinished: '', key: 'd', note: kEnded }],
+  ['Interrupt', 'interrupt',
+    { unfinished: 'unfinished', key: 'c', note: kInterrupted }],
+];
+
+for (const [name, id, ending] of kButtons) {
+  test(`${name} and Start again do what their keys do`, async () => {
+    const byKey = await PlayEnding(null,
+      { ...ending, end: Press(ending.key) },
+      (page) => page.keyboard.press('Enter'));
+    await byKey.page.close();
+    const byButton = await PlayEnding(kPhone, { ...ending, end: Tap(id) },
+      async (page) => {
+        const usable = await page.$$eval('.keys button', (buttons) => buttons
+          .filter((button) => !button.disabled).map((button) => button.id));
+        assert.deepEqual(usable, ['start-again']);
+        await Tap('start-again')(page);
+      });
+    assert.equal(byButton.ended, byKey.ended);
+    assert.equal(byButton.fresh, `${kClear}Hello, my name is Quillary. ${
+      kGreeting}\n\n`);
+    assert.equal(byButton.fresh, byKey.fresh);
+    assert.equal(await Focused(byButton.page), 'answer');
+    assert.equal(await byButton.page.$eval('#start-again',
+      (button) => button.disabled), true);
+    await byButton.page.close();
+  });
+}
+
+// A whole session pasted into the field is typeahead, as pasted into the
+// terminal: every line is read in turn, as the transcript's output shows.
+test('a session pasted into the answer line plays through', async () => {
+  const name = path.join(browser.kTranscripts, 'weapons',
+    'bow_fire_reload_list');
+  const session = await readFile(`${name}.in`, 'utf8');
+  const page = await OpenAtGreeting();
+  await page.$eval('#answer', (field, text) => {
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', text);
+    field.dispatchEvent(new ClipboardEvent('paste',
+      { clipboardData, cancelable: true }));
+  }, session);
+  await page.tap('#end-input');
+  await browser.WaitForScreen(page, kEnded);
+  const output = await browser.OutputWithoutClears(page);
+  assert.equal(output, await readFile(`${name}.out`, 'latin1'));
+  await page.close();
+});
+
+// The manual's section headings, in order, as doc/quillary.1 names them.
+async function ManualSections() {
+  const source = await readFile(kManualPage, 'utf8');
+  return [...source.matchAll(/^\.SH +"?([^"\n]+)"?$/gm)]
+    .map((match) => match[1]);
+}
+
+test('Help shows the whole manual page and Escape closes it', async () => {
+  const page = await OpenAtGreeting();
+  await page.tap('#help-open');
+  const shown = await page.$eval('#help', (dialog) => ({
+    open: dialog.open,
+    headings: [...dialog.querySelectorAll('h1')]
+      .map((heading) => heading.textContent.replace(/\s+/g, ' ')),
+    text: dialog.textContent.replace(/\s+/g, ' '),
+  }));
+  assert.equal(shown.open, true);
+  const sections = await ManualSections();
+  assert.ok(sections.includes('DESCRIPTION') && sections.includes('EXIT STATUS'));
+  assert.deepEqual(shown.headings, sections);
+  assert.ok(shown.text.includes('Press Any Key to continue'));
+  await page.keyboard.press('Escape');
+  assert.equal(await page.$eval('#help', (dialog) => dialog.open), false);
+  assert.equal(await Focused(page), 'help-open');
+  await page.close();
+});
+
+// axe-core's rules, run in the page as it stands.
+async function AccessibilityViolations(page) {
+  await page.evaluate(await readFile(kAxe, 'utf8'));
+  return page.evaluate(async () => (await axe.run()).violations
+    .map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target)}`));
+}
+
+const kAudits = [
+  ['on load', kPhone, async () => {}],
+  ['on load on a desktop', null, async () => {}],
+  ['with the help open', kPhone, (page) => page.tap('#help-open')],
+  ['after a run has ended', kPhone, async (page) => {
+    await page.tap('#end-input');
+    await browser.WaitForScreen(page, kEnded);
+  }],
+];
+
+for (const [when, viewport, Prepare] of kAudits) {
+  test(`axe-core finds no accessibility violation ${when}`, async () => {
+    const page = await OpenAtGreeting(viewport);
+    await Prepare(page);
+    assert.deepEqual(await AccessibilityViolations(page), []);
+    await page.close();
+  });
+}

@@ -30,6 +30,14 @@ ClearMethod PrepareClearing();
 // std::cout holds has been flushed.
 void ClearWithConsoleApi();
 
+// Offers the host a figure of what the program just computed (a vector
+// exercise's operands and result, as maths/figures.h writes them). The host
+// gets it after everything written to std::cout before the call. A host
+// that can draw (the browser page) shows it beside the output; every other
+// host, and the native consoles, ignore it. Never writes to the standard
+// streams' bytes and cannot fail.
+void OfferFigure(std::string_view figure);
+
 // Flushes std::cout, puts every console mode and code page back as they
 // were found, and returns the exit status: 0 when everything written reached
 // standard output and input ended cleanly; otherwise 1, after one line on

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string>
 
+#include "console/console.h"
 #include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/terminal.h"
@@ -27,6 +28,11 @@ void MathProblems::RunMathProblems() {
   }};
   ClearScreen();
   RunScreenFor(MathState, kScreens, *this);
+}
+
+void MathProblems::ShowResult(const Figure& figure) {
+  std::cout << figure.line;
+  OfferFigure(FigureText(figure));
 }
 
 void MathProblems::ReturnToMathMenu() {

@@ -4,6 +4,7 @@
 #ifndef QUILLARY_MATHS_MATH_PROBLEMS_H_
 #define QUILLARY_MATHS_MATH_PROBLEMS_H_
 
+#include "maths/figures.h"
 #include "maths/math_state.h"
 
 class MathProblems {
@@ -26,8 +27,13 @@ class MathProblems {
   // to continue, waits for any line and sets MathState back to 0.
   void ReturnToMathMenu();
 
+  // Prints a vector exercise's result line (figure.line), then offers the
+  // figure to the console's host, which may draw it beside the output.
+  void ShowResult(const Figure& figure);
+
   // The two-dimensional exercises (codes 1 to 6 and 8). Each asks for its
-  // operands, prints its result line and ends with ReturnToMathMenu.
+  // operands, shows its result line and figure (ShowResult) and ends with
+  // ReturnToMathMenu.
   void VectorAddition();
   void VectorSub();
   void Distance();

@@ -1,35 +1,32 @@
 // The two-dimensional vector exercises: each reads its operands in the order
 // the user is asked for them, prints its result line and returns to the
 // maths menu.
-#include <iostream>
-
 #include "maths/math_problems.h"
 #include "maths/operand_input.h"
-#include "maths/result_lines.h"
 
 void MathProblems::VectorAddition() {
   const Vec2 first = ReadFirstVec2();
   const Vec2 second = ReadSecondVec2();
-  std::cout << VectorAdditionLine(first, second);
+  ShowResult(VectorAdditionFigure(first, second));
   ReturnToMathMenu();
 }
 
 void MathProblems::VectorSub() {
   const Vec2 first = ReadFirstVec2();
   const Vec2 second = ReadSecondVec2();
-  std::cout << VectorSubLine(first, second);
+  ShowResult(VectorSubFigure(first, second));
   ReturnToMathMenu();
 }
 
 void MathProblems::Distance() {
   const Vec2 first = ReadFirstVec2();
   const Vec2 second = ReadSecondVec2();
-  std::cout << DistanceLine(first, second);
+  ShowResult(DistanceFigure(first, second));
   ReturnToMathMenu();
 }
 
 void MathProblems::Magniute() {
-  std::cout << MagniuteLine(ReadFirstVec2());
+  ShowResult(MagniuteFigure(ReadFirstVec2()));
   ReturnToMathMenu();
 }
 
@@ -39,18 +36,18 @@ void MathProblems::LinInter() {
   // Typed in tenths: 5 means 0.5 and 10 means 1.
   const float tenths =
       ReadOperand("Please Enter a value for t (0 <= t <= 1): ");
-  std::cout << LinInterLine(first, second, tenths);
+  ShowResult(LinInterFigure(first, second, tenths));
   ReturnToMathMenu();
 }
 
 void MathProblems::Dot() {
   const Vec2 first = ReadFirstVec2();
   const Vec2 second = ReadSecondVec2();
-  std::cout << DotLine(first, second);
+  ShowResult(DotFigure(first, second));
   ReturnToMathMenu();
 }
 
 void MathProblems::Normalize() {
-  std::cout << NormalizeLine(ReadFirstVec2());
+  ShowResult(NormalizeFigure(ReadFirstVec2()));
   ReturnToMathMenu();
 }

@@ -1,15 +1,12 @@
 // The three-dimensional vector exercises: the cross product and the normal
 // of a triangle.
-#include <iostream>
-
 #include "maths/math_problems.h"
 #include "maths/operand_input.h"
-#include "maths/result_lines.h"
 
 void MathProblems::Cross() {
   const Vec3 first = ReadFirstVec3();
   const Vec3 second = ReadSecondVec3();
-  std::cout << CrossLine(first, second);
+  ShowResult(CrossFigure(first, second));
   ReturnToMathMenu();
 }
 
@@ -17,6 +14,6 @@ void MathProblems::SurfaceNormal() {
   const Vec3 p1 = ReadFirstVec3();
   const Vec3 p2 = ReadSecondVec3();
   const Vec3 p3 = ReadThirdVec3();
-  std::cout << SurfaceNormalLine(p1, p2, p3);
+  ShowResult(SurfaceNormalFigure(p1, p2, p3));
   ReturnToMathMenu();
 }

@@ -34,6 +34,9 @@ ClearMethod PrepareClearing() {
 // A POSIX terminal is always cleared by the escape sequence.
 void ClearWithConsoleApi() {}
 
+// A terminal has nowhere to draw a figure.
+void OfferFigure(std::string_view) {}
+
 int CloseStandardStreams(std::string_view failure) {
   return FinishStandardStreams(failure);
 }

@@ -3,7 +3,8 @@
 //   node quillary.js <session.in >session.out
 // Emscripten's own standard input cannot wait for a terminal or a pipe, so
 // the program brings this instead. An embedder that set quillaryConsole
-// already (the page, a test) keeps its own.
+// already (the page, a test) keeps its own. It has no figure member: a
+// command's output is its text alone, so figures (OfferFigure) are dropped.
 if (typeof process === 'object' && !Module.quillaryConsole) {
   const fs = require('fs');
   const tty = require('tty');

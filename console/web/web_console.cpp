@@ -8,6 +8,8 @@
 //                   they could not be written
 //   isTerminal      true when the output is a terminal that acts on the
 //                   clear sequence
+//   figure(text)    optional: takes a figure's JSON text (OfferFigure),
+//                   after the output written before it
 // The only bytes ever sent beyond the program's texts are the clear
 // sequence, written by ClearScreen:
 //   ESC "[H"   move the cursor to the top left corner
@@ -18,6 +20,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <string_view>
 
 #include "console/console.h"
@@ -45,6 +48,15 @@ EM_JS(int, WriteToEmbedder, (const char* data, int size), {
 
 EM_JS(int, EmbedderIsTerminal, (),
       { return Module.quillaryConsole.isTerminal ? 1 : 0; });
+
+// Only a host with a figure member sees figures; Node's (node_console.js)
+// has none.
+EM_JS(void, FigureToEmbedder, (const char* data, int size), {
+  const host = Module.quillaryConsole;
+  if (host && host.figure) {
+    host.figure(new TextDecoder().decode(HEAPU8.slice(data, data + size)));
+  }
+});
 
 // InputBuffer and OutputBuffer above these keep the crossings into
 // JavaScript few: one write a screen, one read a typed line or 64 KiB piped.
@@ -79,6 +91,13 @@ ClearMethod PrepareClearing() {
 
 // The embedder's terminal is always cleared by the escape sequence.
 void ClearWithConsoleApi() {}
+
+// The page draws a figure on receipt, so the result line it pictures is
+// handed over first.
+void OfferFigure(std::string_view figure) {
+  std::cout.flush();
+  FigureToEmbedder(figure.data(), static_cast<int>(figure.size()));
+}
 
 // Once a read has waited, main runs on from a rewound stack and what it
 // returns reaches nobody, so the status is handed to exit() here, which

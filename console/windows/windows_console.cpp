@@ -42,6 +42,9 @@ void OpenStandardStreams() {
   std::cerr.rdbuf(new OutputBuffer(OutputFor(GetStdHandle(STD_ERROR_HANDLE))));
 }
 
+// A console has nowhere to draw a figure.
+void OfferFigure(std::string_view) {}
+
 int CloseStandardStreams(std::string_view failure) {
   const int status = FinishStandardStreams(failure);
   RestoreConsoleModes();

@@ -77,13 +77,15 @@ export const RunsEnded = (page) =>
   page.evaluate(() => window.quillaryRunsEnded);
 
 // A new tab on the page, in the browser's window or on `viewport`;
-// `requests` lists every URL it asked for.
-export async function OpenPage(browser, pageFile, viewport) {
+// `requests` lists every URL it asked for. `prepare`, if given, is awaited
+// with the tab before the page loads.
+export async function OpenPage(browser, pageFile, viewport, prepare) {
   const page = await browser.newPage();
   if (viewport) await page.setViewport(viewport);
   const requests = [];
   page.on('request', (request) => requests.push(request.url()));
   await page.evaluateOnNewDocument(RecordOutput);
+  await prepare?.(page);
   await page.goto(PageUrl(pageFile));
   return { page, requests };
 }

@@ -225,6 +225,13 @@ const kAudits = [
   ['on load', kPhone, async () => {}],
   ['on load on a desktop', null, async () => {}],
   ['with the help open', kPhone, (page) => page.tap('#help-open')],
+  ['with a figure shown', kPhone, async (page) => {
+    for (const line of ['Ada', '2', '2', '1', '2', '3', '4']) {
+      await page.keyboard.sendCharacter(line);
+      await page.keyboard.press('Enter');
+    }
+    await page.waitForSelector('#figure-panel [data-role="result"]');
+  }],
   ['after a run has ended', kPhone, async (page) => {
     await page.tap('#end-input');
     await browser.WaitForScreen(page, kEnded);

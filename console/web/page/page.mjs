@@ -15,6 +15,7 @@ import {
 } from './typeahead.mjs';
 import '@xterm/xterm/css/xterm.css';
 import './page.css';
+import './figure_panel.mjs';
 
 const kNewline = 10;
 const kEndedNote = '\n[Quillary has ended. Press Enter to start again.]\n';
@@ -154,6 +155,8 @@ function ConsoleOfRun(run) {
       if (isCurrent()) Show(bytes);
       return true;
     },
+    figure: (text) => isCurrent() &&
+      dispatchEvent(new CustomEvent('quillary-figure', { detail: text })),
     printErr: (line) => isCurrent() && ToTerminal(`${line}\n`),
     onExit: () => isCurrent() && EndRun(kEndedNote),
   };

@@ -5,6 +5,8 @@
 #ifndef QUILLARY_CONSOLE_CONSOLE_H_
 #define QUILLARY_CONSOLE_CONSOLE_H_
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 // How the console in front of standard output can be cleared.
@@ -34,9 +36,10 @@ void ClearWithConsoleApi();
 // exercise's operands and result, as maths/figures.h writes them). The host
 // gets it after everything written to std::cout before the call. A host
 // that can draw (the browser page) shows it beside the output; every other
-// host, and the native consoles, ignore it. Never writes to the standard
-// streams' bytes and cannot fail.
-void OfferFigure(std::string_view figure);
+// host, and the native consoles, ignore it. `figure` makes the figure's text
+// and is called only for a host that takes figures, so the others spend
+// nothing on it. Never writes to the standard streams' bytes.
+void OfferFigure(const std::function<std::string()>& figure);
 
 // Flushes std::cout, puts every console mode and code page back as they
 // were found, and returns the exit status: 0 when everything written reached

@@ -32,7 +32,7 @@ void MathProblems::RunMathProblems() {
 
 void MathProblems::ShowResult(const Figure& figure) {
   std::cout << figure.line;
-  OfferFigure(FigureText(figure));
+  OfferFigure([&figure] { return FigureText(figure); });
 }
 
 void MathProblems::ReturnToMathMenu() {

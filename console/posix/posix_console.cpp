@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <string_view>
 
 #include "console/console.h"
@@ -35,7 +37,7 @@ ClearMethod PrepareClearing() {
 void ClearWithConsoleApi() {}
 
 // A terminal has nowhere to draw a figure.
-void OfferFigure(std::string_view) {}
+void OfferFigure(const std::function<std::string()>&) {}
 
 int CloseStandardStreams(std::string_view failure) {
   return FinishStandardStreams(failure);

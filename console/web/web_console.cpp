@@ -20,7 +20,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 #include "console/console.h"
@@ -49,13 +51,14 @@ EM_JS(int, WriteToEmbedder, (const char* data, int size), {
 EM_JS(int, EmbedderIsTerminal, (),
       { return Module.quillaryConsole.isTerminal ? 1 : 0; });
 
-// Only a host with a figure member sees figures; Node's (node_console.js)
+// Only a host with a figure member takes figures; Node's (node_console.js)
 // has none.
+EM_JS(int, EmbedderTakesFigures, (),
+      { return Module.quillaryConsole.figure ? 1 : 0; });
+
 EM_JS(void, FigureToEmbedder, (const char* data, int size), {
-  const host = Module.quillaryConsole;
-  if (host && host.figure) {
-    host.figure(new TextDecoder().decode(HEAPU8.slice(data, data + size)));
-  }
+  Module.quillaryConsole.figure(
+      new TextDecoder().decode(HEAPU8.slice(data, data + size)));
 });
 
 // InputBuffer and OutputBuffer above these keep the crossings into
@@ -93,10 +96,13 @@ ClearMethod PrepareClearing() {
 void ClearWithConsoleApi() {}
 
 // The page draws a figure on receipt, so the result line it pictures is
-// handed over first.
-void OfferFigure(std::string_view figure) {
+// handed over first. Without a taker nothing is made or flushed: Node's
+// output keeps its one write a screen.
+void OfferFigure(const std::function<std::string()>& figure) {
+  if (EmbedderTakesFigures() == 0) return;
+  const std::string text = figure();
   std::cout.flush();
-  FigureToEmbedder(figure.data(), static_cast<int>(figure.size()));
+  FigureToEmbedder(text.data(), static_cast<int>(text.size()));
 }
 
 // Once a read has waited, main runs on from a rewound stack and what it

@@ -4,7 +4,9 @@
 // whether and how it can be cleared (console_clearing.cpp).
 #include <windows.h>
 
+#include <functional>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 #include "console/console.h"
@@ -43,7 +45,7 @@ void OpenStandardStreams() {
 }
 
 // A console has nowhere to draw a figure.
-void OfferFigure(std::string_view) {}
+void OfferFigure(const std::function<std::string()>&) {}
 
 int CloseStandardStreams(std::string_view failure) {
   const int status = FinishStandardStreams(failure);

@@ -32,8 +32,8 @@ const kInterruptedNote =
 const kBusyMilliseconds = 20;
 const kUnshownBytes = 16 * 1024;
 
-// On a phone's narrow screen a smaller font fits the program's widest line
-// (about 50 characters) on one row.
+// On a phone's narrow screen a smaller font keeps each menu line (up to
+// about 50 characters) on one row; the longer number prompts wrap.
 const terminal = new Terminal({
   scrollback: 1000,
   fontSize: matchMedia('(max-width: 30rem)').matches ? 12 : 15,

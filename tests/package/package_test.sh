@@ -26,12 +26,7 @@ set -u
 build=$(cd "$1" && pwd)
 shift
 emulator=("$@")
-tests=$(cd "$(dirname "$0")/.." && pwd)
-source_dir=$(dirname "$tests")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
+source "$(dirname "$0")/common.sh"
 
 # cmake --install: the program, the manual page, the copyright and the
 # changelog, nothing else.
@@ -44,7 +39,7 @@ printf '%s\n' ./bin/quillary ./share/doc/quillary/changelog.gz \
 diff -u "$work/expected" "$work/installed" ||
   fail "cmake --install put other files under the prefix (- expected, + actual)"
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(project_version "$build")
 debs=("$build/quillary_${version}_"*.deb)
 deb=${debs[0]}
 if [[ -z $version || ! -f $deb || ${#debs[@]} != 1 ]]; then
@@ -131,19 +126,7 @@ esac
 if readelf -S "$program" | grep -q '\.symtab'; then
   fail "the packaged program is not stripped"
 fi
-if ((${#emulator[@]})); then
-  launcher=$work/quillary
-  { echo '#!/bin/sh'; printf 'exec '; printf '%q ' "${emulator[@]}" "$program"
-    echo '"$@"'; } >"$launcher"
-  chmod +x "$launcher"
-else
-  launcher=$program
-fi
-sessions=("$tests"/transcripts/*/*.in)
-played=${#sessions[@]}
-bash "$tests/run_transcript.sh" "$launcher" "${sessions[@]}" >"$work/result" ||
-  { fail "packaged program, transcripts:"; cat "$work/result"; }
-[[ -f ${sessions[0]} ]] || fail "no transcript found under $tests/transcripts"
+play_transcripts "packaged program" "${emulator[@]}" "$program"
 # The packaged page is doc/quillary.1 with the version in its footer, the same
 # page the build leaves uncompressed in its doc folder.
 zcat "$page" >"$work/page"
@@ -166,6 +149,6 @@ lexgrog "$page" | grep -q '"quillary - ' ||
 
 if ((failed == 0)); then
   echo "package ${deb##*/}: fields, contents, lintian, copyright, changelog," \
-    "manual page and $played transcripts pass"
+    "manual page and ${#sessions[@]} transcripts pass"
 fi
 exit $failed

@@ -16,12 +16,7 @@ tarball=$(realpath "$1")
 build=$(cd "$2" && pwd)
 shift 2
 emulator=("$@")
-tests=$(cd "$(dirname "$0")/.." && pwd)
-source_dir=$(dirname "$tests")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
+source "$(dirname "$0")/common.sh"
 
 name=$(basename "$tarball" .tar.gz)
 tar -tvzf "$tarball" | awk '{ print $1, $2, $6 }' | sort -k3 >"$work/contents"
@@ -44,24 +39,15 @@ cmp -s "$folder/README" "$source_dir/release/linux/README" ||
 cmp -s "$folder/quillary.1" "$build/doc/quillary.1" ||
   fail "quillary.1 is not the versioned page of $build/doc"
 
-sessions=("$tests"/transcripts/*/*.in)
-[[ -f ${sessions[0]} ]] || fail "no transcript found under $tests/transcripts"
-# play TITLE LAUNCHER-LINE: every transcript through a launcher script.
-play() {
-  { echo '#!/bin/sh'; echo "exec $2 \"\$@\""; } >"$work/launcher"
-  chmod +x "$work/launcher"
-  bash "$tests/run_transcript.sh" "$work/launcher" "${sessions[@]}" \
-    >"$work/result" || { fail "$1, transcripts:"; head -n 40 "$work/result"; }
-}
 places="as unpacked"
 if ((${#emulator[@]})); then
-  play "under ${emulator[*]}" "$(printf '%q ' "${emulator[@]}" "$program")"
   places="under ${emulator[*]}"
+  play_transcripts "$places" "${emulator[@]}" "$program"
 else
-  play "as unpacked" "$(printf '%q' "$program")"
+  play_transcripts "$places" "$program"
   if [[ $(id -u) == 0 ]]; then
     mkdir "$work/root" && cp "$program" "$work/root/quillary"
-    play "in an empty root" "chroot $(printf '%q' "$work/root") /quillary"
+    play_transcripts "in an empty root" chroot "$work/root" /quillary
     places+=" and in an empty root"
   fi
 fi

@@ -20,14 +20,9 @@ cpack=$1
 build=$(cd "$2" && pwd)
 shift 2
 emulator=("$@")
-tests=$(cd "$(dirname "$0")/.." && pwd)
-source_dir=$(dirname "$tests")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() { echo "FAIL: $*"; failed=1; }
+source "$(dirname "$0")/common.sh"
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(project_version "$build")
 name=quillary-$version-win64
 "$cpack" -G ZIP --config "$build/CPackConfig.cmake" -B "$work/cpack" \
   >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack -G ZIP failed"; exit 1; }
@@ -68,22 +63,10 @@ grep -q "Quillary $version" "$page" || fail "quillary.txt is not the page of ver
 grep -q $'[\x1b\x08]' "$page" && fail "quillary.txt holds escape sequences or overstrikes"
 grep -q '^ENVIRONMENT' "$page" || fail "quillary.txt has no ENVIRONMENT section"
 
-launcher=$work/quillary
-{
-  echo '#!/bin/sh'
-  printf 'exec '
-  printf '%q ' "${emulator[@]}" "$folder/quillary.exe"
-  echo '"$@"'
-} >"$launcher"
-chmod +x "$launcher"
-sessions=("$tests"/transcripts/*/*.in)
-played=${#sessions[@]}
-bash "$tests/run_transcript.sh" "$launcher" "${sessions[@]}" >"$work/result" ||
-  { fail "unpacked quillary.exe, transcripts:"; cat "$work/result"; }
-[[ -f ${sessions[0]} ]] || fail "no transcript found under $tests/transcripts"
+play_transcripts "unpacked quillary.exe" "${emulator[@]}" "$folder/quillary.exe"
 
 if ((failed == 0)); then
-  echo "$name.zip: $(stat -c %s "$zip") bytes, contents, DLLs, manual page and $played transcripts pass"
+  echo "$name.zip: $(stat -c %s "$zip") bytes, contents, DLLs, manual page and ${#sessions[@]} transcripts pass"
   [[ -z ${QUILLARY_CHECKED_ZIP_DIR-} ]] || cp "$zip" "$QUILLARY_CHECKED_ZIP_DIR/" ||
     failed=1
 fi

@@ -8,8 +8,10 @@ set(CMAKE_C_COMPILER ${QUILLARY_TRIPLE}-gcc)
 set(CMAKE_CXX_COMPILER ${QUILLARY_TRIPLE}-g++)
 
 # Libraries and headers come from the system root that the cross compiler's
-# packages install; programs run at build time are this machine's own.
-set(QUILLARY_SYSROOT /usr/${QUILLARY_TRIPLE})
+# packages install; programs run at build time are this machine's own. The
+# root and QEMU are cached, so that release/run reads them from the build.
+set(QUILLARY_SYSROOT /usr/${QUILLARY_TRIPLE}
+    CACHE PATH "The system root of the cross compiler's packages")
 set(CMAKE_FIND_ROOT_PATH ${QUILLARY_SYSROOT})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -1,0 +1,277 @@
+// How the page starts on a phone: served compressed (gzip) from a local
+// HTTP server to headless Chromium on a phone's viewport, with the processor
+// slowed 4x and slow 4G emulated (Chromium's own throttling, through the
+// DevTools protocol). For the page and for a plain page that shows the same
+// greeting line (the floor), the median of five loads of:
+//   header      the first contentful paint (the page's header comes first)
+//   started     when the page's script began a run of the program
+//   greeting    until the greeting's line was on the screen
+//   longest     the longest main-thread task, from navigation until a second
+//               after the greeting
+//   blocking    the total blocking time over the same span (each task's
+//               time beyond 50 ms)
+//   transferred bytes received for the page, headers included
+// Lighthouse's mobile scores follow, where its npm package is installed
+// (its simulated phone; CHROME_PATH names the browser). Exits 1 when a
+// target is missed.
+//   node bench/web_start.mjs [build-web/quillary.html]
+import http from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { gzipSync } from 'node:zlib';
+import { PredefinedNetworkConditions } from 'puppeteer-core';
+import * as browser from '../tests/web/browser.mjs';
+
+const kPageFile = process.argv[2] ?? 'build-web/quillary.html';
+const kGreeting = 'Hello, my name is Quillary. What would you like me to call you?';
+// Wrapped on a phone's narrow terminal: its last row is waited for.
+const kGreetingEnd = 'What would you like me to call you?';
+const kLoads = 5;
+const kAfterGreetingMilliseconds = 1000;
+const kCpuSlowdown = 4;
+
+const kTargets = {
+  headerAfterFloor: 300,
+  greeting: 2000,
+  greetingToFloor: 3,
+  longestTask: 100,
+  blocking: 200,
+  lighthousePerformance: 0.95,
+  fileBytes: 1000000,
+  compressedBytes: 180000,
+};
+
+const kFloorPage = `<!doctype html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>Quillary</title>
+</head>
+<body>
+<header><h1>Quillary</h1></header>
+<pre>${kGreeting}</pre>
+</body>
+</html>
+`;
+
+// Serves each page gzipped, as a web server set to compress would.
+async function Serve(pages) {
+  const bodies = new Map(Object.entries(pages).map(
+    ([name, text]) => [`/${name}`, gzipSync(text)]));
+  const server = http.createServer((request, response) => {
+    const body = bodies.get(request.url);
+    if (!body) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, {
+      'Content-Type': 'text/html; charset=utf-8',
+      'Content-Encoding': 'gzip',
+      'Content-Length': body.length,
+      'Cache-Control': 'no-store',
+    });
+    response.end(body);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const url = (name) => `http://127.0.0.1:${server.address().port}/${name}`;
+  return { server, url, compressed: (name) => bodies.get(`/${name}`).length };
+}
+
+// Runs in each page before its own script: records the long tasks, the
+// page's start of a run, and the frame in which the greeting's last row
+// first appears (the page's terminal writes its rows into the DOM).
+function WatchStart(greetingEnd) {
+  const start = { longTasks: [], started: null, greeting: null };
+  window.quillaryStart = start;
+  new PerformanceObserver((list) => {
+    for (const task of list.getEntries()) {
+      start.longTasks.push({ at: task.startTime, duration: task.duration });
+    }
+  }).observe({ type: 'longtask', buffered: true });
+  addEventListener('quillary-started', () => {
+    start.started ??= performance.now();
+  });
+  const Shows = (node) => {
+    const text = node.textContent ?? '';
+    return text.length < 8192 &&
+      text.replace(/\u00a0/g, ' ').includes(greetingEnd);
+  };
+  const observer = new MutationObserver((records) => {
+    // A row's parent holds the line where it wraps onto the next row.
+    const found = records.some((record) => Shows(record.target) ||
+      (record.target.parentNode && Shows(record.target.parentNode)) ||
+      [...record.addedNodes].some(Shows));
+    if (!found) return;
+    observer.disconnect();
+    requestAnimationFrame(() => { start.greeting = performance.now(); });
+  });
+  observer.observe(document, {
+    childList: true, subtree: true, characterData: true,
+  });
+}
+
+async function Load(chromium, url) {
+  const context = await chromium.createBrowserContext();
+  const page = await context.newPage();
+  await page.setViewport(browser.kPhone);
+  await page.setCacheEnabled(false);
+  await page.emulateCPUThrottling(kCpuSlowdown);
+  await page.emulateNetworkConditions(PredefinedNetworkConditions['Slow 4G']);
+  await page.evaluateOnNewDocument(WatchStart, kGreetingEnd);
+  await page.goto(url, { waitUntil: 'load', timeout: 60000 });
+  await page.waitForFunction(() => window.quillaryStart.greeting !== null,
+    { timeout: 60000, polling: 100 });
+  await new Promise((resolve) => setTimeout(resolve, kAfterGreetingMilliseconds));
+  const figures = await page.evaluate((after) => {
+    const start = window.quillaryStart;
+    const paint = performance.getEntriesByName('first-contentful-paint')[0];
+    const [navigation] = performance.getEntriesByType('navigation');
+    const tasks = start.longTasks.filter((task) =>
+      task.at < start.greeting + after);
+    return {
+      header: paint?.startTime ?? NaN,
+      started: start.started ?? NaN,
+      greeting: start.greeting,
+      longest: Math.max(0, ...tasks.map((task) => task.duration)),
+      blocking: tasks.reduce((sum, task) =>
+        sum + Math.max(0, task.duration - 50), 0),
+      transferred: navigation.transferSize,
+    };
+  }, kAfterGreetingMilliseconds);
+  await context.close();
+  return figures;
+}
+
+const Median = (values) => {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[Math.floor(sorted.length / 2)];
+};
+
+// Loads each page once to warm the browser up, then kLoads times each, in
+// turn, so that both see the same machine; the medians of each figure.
+async function MeasurePages(url) {
+  const chromium = await browser.LaunchBrowser();
+  const loads = { page: [], floor: [] };
+  try {
+    await Load(chromium, url('floor.html'));
+    await Load(chromium, url('quillary.html'));
+    for (let run = 0; run < kLoads; ++run) {
+      loads.floor.push(await Load(chromium, url('floor.html')));
+      loads.page.push(await Load(chromium, url('quillary.html')));
+    }
+  } finally {
+    await browser.CloseBrowser(chromium);
+  }
+  const medians = {};
+  for (const [name, runs] of Object.entries(loads)) {
+    medians[name] = {};
+    for (const key of Object.keys(runs[0])) {
+      medians[name][key] = Median(runs.map((figures) => figures[key]));
+    }
+  }
+  return medians;
+}
+
+// Lighthouse's mobile run (its defaults: a simulated mid-range phone on
+// slow 4G), or null when its package is not installed.
+async function RunLighthouse(url) {
+  let lighthouse;
+  let chromeLauncher;
+  try {
+    ({ default: lighthouse } = await import('lighthouse'));
+    chromeLauncher = await import('chrome-launcher');
+  } catch {
+    return null;
+  }
+  const chrome = await chromeLauncher.launch({
+    chromePath: process.env.CHROME_PATH ?? '/usr/bin/chromium',
+    chromeFlags: ['--headless=new', '--no-sandbox', '--disable-gpu',
+      '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+  try {
+    const { lhr } = await lighthouse(url, {
+      port: chrome.port, output: 'json', logLevel: 'error',
+    });
+    return lhr;
+  } finally {
+    await chrome.kill();
+  }
+}
+
+const Ms = (value) => `${value.toFixed(0)} ms`;
+const Met = (ok) => (ok ? 'met' : 'MISSED');
+
+async function Main() {
+  const text = await readFile(kPageFile, 'utf8');
+  const { server, url, compressed } =
+    await Serve({ 'quillary.html': text, 'floor.html': kFloorPage });
+  try {
+    const { page, floor } = await MeasurePages(url);
+    const fileBytes = Buffer.byteLength(text);
+    const checks = [
+      ['header painted before the program started',
+        page.header < page.started],
+      [`header within ${kTargets.headerAfterFloor} ms of the floor's`,
+        page.header - floor.header <= kTargets.headerAfterFloor],
+      [`greeting within ${kTargets.greeting} ms`,
+        page.greeting <= kTargets.greeting],
+      [`greeting within ${kTargets.greetingToFloor}x the floor's`,
+        page.greeting <= kTargets.greetingToFloor * floor.greeting],
+      [`no task over ${kTargets.longestTask} ms`,
+        page.longest <= kTargets.longestTask],
+      [`total blocking time under ${kTargets.blocking} ms`,
+        page.blocking < kTargets.blocking],
+      [`file at most ${kTargets.fileBytes} bytes`,
+        fileBytes <= kTargets.fileBytes],
+      [`compressed at most ${kTargets.compressedBytes} bytes`,
+        compressed('quillary.html') <= kTargets.compressedBytes],
+    ];
+    console.log(`On a ${browser.kPhone.width}x${browser.kPhone.height} phone, ` +
+      `processor ${kCpuSlowdown}x slower, slow 4G; median of ${kLoads} loads`);
+    console.log('| | page | floor | ratio |');
+    console.log('| --- | ---: | ---: | ---: |');
+    const row = (name, a, b, format = Ms) =>
+      console.log(`| ${name} | ${format(a)} | ${format(b)} | ` +
+        `${(a / b).toFixed(2)}x |`);
+    row('header (first contentful paint)', page.header, floor.header);
+    console.log(`| program's run begun | ${Ms(page.started)} | | |`);
+    row('greeting on the screen', page.greeting, floor.greeting);
+    console.log(`| longest task | ${Ms(page.longest)} | ${Ms(floor.longest)} | |`);
+    console.log(`| total blocking time | ${Ms(page.blocking)} | ` +
+      `${Ms(floor.blocking)} | |`);
+    row('bytes transferred', page.transferred, floor.transferred, String);
+    console.log(`page file: ${fileBytes} bytes, ` +
+      `${compressed('quillary.html')} compressed (gzip)`);
+
+    const report = await RunLighthouse(url('quillary.html'));
+    if (report === null) {
+      console.log('Lighthouse: not installed, not run');
+    } else {
+      const scores = Object.values(report.categories)
+        .map((category) => `${category.title} ${Math.round(category.score * 100)}`);
+      console.log(`Lighthouse ${report.lighthouseVersion}, mobile: ${scores.join(', ')}`);
+      const audit = (id) => report.audits[id];
+      for (const id of ['first-contentful-paint', 'largest-contentful-paint',
+        'total-blocking-time', 'interactive', 'speed-index']) {
+        console.log(`  ${audit(id).title}: ${audit(id).displayValue}`);
+      }
+      const failed = report.categories['best-practices'].auditRefs
+        .map((ref) => audit(ref.id))
+        .filter((result) => result.score !== null && result.score < 1 &&
+          result.scoreDisplayMode !== 'informative');
+      for (const result of failed) console.log(`  failed: ${result.id}`);
+      checks.push(
+        [`Lighthouse performance at least ${kTargets.lighthousePerformance * 100}`,
+          report.categories.performance.score >= kTargets.lighthousePerformance],
+        ['Lighthouse: no input prevents pastes',
+          audit('paste-preventing-inputs').score === 1]);
+    }
+    for (const [name, ok] of checks) console.log(`${Met(ok)}: ${name}`);
+    if (checks.some(([, ok]) => !ok)) process.exitCode = 1;
+  } finally {
+    server.close();
+  }
+}
+
+await Main();

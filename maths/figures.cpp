@@ -1,21 +1,14 @@
 #include "maths/figures.h"
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "maths/result_lines.h"
+#include "maths/working.h"
 #include "shell/number_text.h"
 
 namespace {
-
-FigureValue Value(std::string_view role, Vec2 v) { return {role, {v.x, v.y}}; }
-
-FigureValue Value(std::string_view role, Vec3 v) {
-  return {role, {v.x, v.y, v.z}};
-}
-
-FigureValue Value(std::string_view role, float scalar) {
-  return {role, {scalar}};
-}
 
 // The lines and captions hold only the program's own texts and numbers, but
 // a quotation mark or backslash would still end up escaped.
@@ -28,97 +21,145 @@ void AppendString(std::string& text, std::string_view value) {
   text += '"';
 }
 
+void AppendValue(std::string& text, std::string_view role,
+                 std::initializer_list<float> numbers) {
+  text += ',';
+  AppendString(text, role);
+  text += ":[";
+  for (const float* number = numbers.begin(); number != numbers.end();
+       ++number) {
+    if (number != numbers.begin()) text += ',';
+    text += '"';
+    AppendFloat(text, *number);
+    text += '"';
+  }
+  text += ']';
+}
+
+void AppendValue(std::string& text, std::string_view role, Vec2 v) {
+  AppendValue(text, role, {v.x, v.y});
+}
+
+void AppendValue(std::string& text, std::string_view role, Vec3 v) {
+  AppendValue(text, role, {v.x, v.y, v.z});
+}
+
+std::string_view ExerciseName(const VectorSumWork& work) {
+  return work.difference ? "VectorSub" : "VectorAddition";
+}
+std::string_view ExerciseName(const DistanceWork&) { return "Distance"; }
+std::string_view ExerciseName(const MagniuteWork&) { return "Magniute"; }
+std::string_view ExerciseName(const LinInterWork&) { return "LinInter"; }
+std::string_view ExerciseName(const DotWork&) { return "Dot"; }
+std::string_view ExerciseName(const NormalizeWork&) { return "Normalize"; }
+std::string_view ExerciseName(const CrossWork&) { return "Cross"; }
+std::string_view ExerciseName(const SurfaceNormalWork&) {
+  return "SurfaceNormal";
+}
+
+template <typename Work>
+std::string_view Caption(const Work&) {
+  return {};
+}
+std::string_view Caption(const DotWork& work) {
+  return DirectionSentence(work.dot.sum);
+}
+
+// The operands and the result, in drawing order.
+void AppendValues(std::string& text, const VectorSumWork& work) {
+  AppendValue(text, "first", work.a);
+  AppendValue(text, "second", work.b);
+  AppendValue(text, "result", work.result);
+}
+
+void AppendValues(std::string& text, const DistanceWork& work) {
+  AppendValue(text, "first", work.a);
+  AppendValue(text, "second", work.b);
+  AppendValue(text, "result", {work.distance.length});
+}
+
+void AppendValues(std::string& text, const MagniuteWork& work) {
+  AppendValue(text, "first", work.v);
+  AppendValue(text, "result", {work.length.length});
+}
+
+void AppendValues(std::string& text, const LinInterWork& work) {
+  AppendValue(text, "first", work.a);
+  AppendValue(text, "second", work.b);
+  AppendValue(text, "parameter", {work.t});
+  AppendValue(text, "result", work.point.point);
+}
+
+void AppendValues(std::string& text, const DotWork& work) {
+  AppendValue(text, "first", work.a);
+  AppendValue(text, "second", work.b);
+  AppendValue(text, "result", {work.angle.angle});
+}
+
+void AppendValues(std::string& text, const NormalizeWork& work) {
+  AppendValue(text, "first", work.v);
+  AppendValue(text, "result", work.unit.unit);
+}
+
+void AppendValues(std::string& text, const CrossWork& work) {
+  AppendValue(text, "first", work.a);
+  AppendValue(text, "second", work.b);
+  AppendValue(text, "result", work.product.product);
+}
+
+void AppendValues(std::string& text, const SurfaceNormalWork& work) {
+  AppendValue(text, "first", work.p1);
+  AppendValue(text, "second", work.p2);
+  AppendValue(text, "third", work.p3);
+  AppendValue(text, "result", work.normal.normal.product);
+}
+
 }  // namespace
 
 Figure VectorAdditionFigure(Vec2 a, Vec2 b) {
-  return {"VectorAddition",
-          VectorAdditionLine(a, b),
-          {},
-          {Value("first", a), Value("second", b), Value("result", Add(a, b))}};
+  return WorkOutVectorAddition(a, b);
 }
 
-Figure VectorSubFigure(Vec2 a, Vec2 b) {
-  return {
-      "VectorSub",
-      VectorSubLine(a, b),
-      {},
-      {Value("first", a), Value("second", b), Value("result", Subtract(a, b))}};
-}
+Figure VectorSubFigure(Vec2 a, Vec2 b) { return WorkOutVectorSub(a, b); }
 
-Figure DistanceFigure(Vec2 a, Vec2 b) {
-  return {"Distance",
-          DistanceLine(a, b),
-          {},
-          {Value("first", a), Value("second", b),
-           Value("result", Length(Subtract(a, b)))}};
-}
+Figure DistanceFigure(Vec2 a, Vec2 b) { return WorkOutDistance(a, b); }
 
-Figure MagniuteFigure(Vec2 v) {
-  return {"Magniute",
-          MagniuteLine(v),
-          {},
-          {Value("first", v), Value("result", Length(v))}};
-}
+Figure MagniuteFigure(Vec2 v) { return WorkOutMagniute(v); }
 
 Figure LinInterFigure(Vec2 a, Vec2 b, float tenths) {
-  const float t = TenthsParameter(tenths);
-  return {"LinInter",
-          LinInterLine(a, b, tenths),
-          {},
-          {Value("first", a), Value("second", b), Value("parameter", t),
-           Value("result", Interpolate(a, b, t))}};
+  return WorkOutLinInter(a, b, tenths);
 }
 
-Figure DotFigure(Vec2 a, Vec2 b) {
-  return {"Dot",
-          DotLine(a, b),
-          DirectionSentence(DotProduct(a, b)),
-          {Value("first", a), Value("second", b),
-           Value("result", AngleBetween(a, b))}};
-}
+Figure DotFigure(Vec2 a, Vec2 b) { return WorkOutDot(a, b); }
 
-Figure NormalizeFigure(Vec2 v) {
-  return {"Normalize",
-          NormalizeLine(v),
-          {},
-          {Value("first", v), Value("result", Normalized(v))}};
-}
+Figure NormalizeFigure(Vec2 v) { return WorkOutNormalize(v); }
 
-Figure CrossFigure(Vec3 a, Vec3 b) {
-  return {"Cross",
-          CrossLine(a, b),
-          {},
-          {Value("first", a), Value("second", b),
-           Value("result", CrossProduct(a, b))}};
-}
+Figure CrossFigure(Vec3 a, Vec3 b) { return WorkOutCross(a, b); }
 
 Figure SurfaceNormalFigure(Vec3 p1, Vec3 p2, Vec3 p3) {
-  return {"SurfaceNormal",
-          SurfaceNormalLine(p1, p2, p3),
-          {},
-          {Value("first", p1), Value("second", p2), Value("third", p3),
-           Value("result", TriangleNormal(p1, p2, p3))}};
+  return WorkOutSurfaceNormal(p1, p2, p3);
+}
+
+void AppendResultLine(std::string& line, const Figure& figure) {
+  std::visit([&line](const auto& work) { AppendResultLine(line, work); },
+             figure);
 }
 
 std::string FigureText(const Figure& figure) {
-  std::string text = "{\"exercise\":";
-  AppendString(text, figure.exercise);
-  text += ",\"line\":";
-  AppendString(text, figure.line);
-  text += ",\"caption\":";
-  AppendString(text, figure.caption);
-  for (const FigureValue& value : figure.values) {
-    text += ',';
-    AppendString(text, value.role);
-    text += ":[";
-    for (std::size_t i = 0; i < value.numbers.size(); ++i) {
-      if (i != 0) text += ',';
-      text += '"';
-      AppendFloat(text, value.numbers[i]);
-      text += '"';
-    }
-    text += ']';
-  }
-  text += '}';
-  return text;
+  return std::visit(
+      [](const auto& work) {
+        std::string line;
+        AppendResultLine(line, work);
+        std::string text = "{\"exercise\":";
+        AppendString(text, ExerciseName(work));
+        text += ",\"line\":";
+        AppendString(text, line);
+        text += ",\"caption\":";
+        AppendString(text, Caption(work));
+        AppendValues(text, work);
+        AppendWorking(text, work);
+        text += '}';
+        return text;
+      },
+      figure);
 }

@@ -31,7 +31,12 @@ void MathProblems::RunMathProblems() {
 }
 
 void MathProblems::ShowResult(const Figure& figure) {
-  std::cout << figure.line;
+  // One line's buffer for the whole run: after the first exercise, printing
+  // a result allocates nothing.
+  static std::string line;
+  line.clear();
+  AppendResultLine(line, figure);
+  std::cout << line;
   OfferFigure([&figure] { return FigureText(figure); });
 }
 

@@ -27,8 +27,9 @@ class MathProblems {
   // to continue, waits for any line and sets MathState back to 0.
   void ReturnToMathMenu();
 
-  // Prints a vector exercise's result line (figure.line), then offers the
-  // figure to the console's host, which may draw it beside the output.
+  // Prints a vector exercise's result line from its computation, then
+  // offers the figure to the console's host, which may draw it beside the
+  // output; the figure's text is made only for a host that takes it.
   void ShowResult(const Figure& figure);
 
   // The two-dimensional exercises (codes 1 to 6 and 8). Each asks for its

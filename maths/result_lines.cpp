@@ -9,56 +9,58 @@ namespace {
 
 constexpr std::string_view kResultingVector = "The resulting vector is: ";
 
-std::string Join(std::string_view lead, float value) {
-  std::string line(lead);
+void Append(std::string& line, std::string_view lead, float value) {
+  line += lead;
   AppendFloat(line, value);
-  return line;
 }
 
 // The components in parentheses, with separator between them.
-std::string Join(std::string_view lead, std::initializer_list<float> parts,
-                 std::string_view separator) {
-  std::string line(lead);
+void Append(std::string& line, std::string_view lead,
+            std::initializer_list<float> parts, std::string_view separator) {
+  line += lead;
   line += '(';
   for (const float* part = parts.begin(); part != parts.end(); ++part) {
     if (part != parts.begin()) line += separator;
     AppendFloat(line, *part);
   }
   line += ')';
-  return line;
 }
 
 // Two components with a comma and a blank between them.
-std::string Join(std::string_view lead, Vec2 v) {
-  return Join(lead, {v.x, v.y}, ", ");
+void Append(std::string& line, std::string_view lead, Vec2 v) {
+  Append(line, lead, {v.x, v.y}, ", ");
 }
 
 // Three components with bare commas between them.
-std::string Join(std::string_view lead, Vec3 v) {
-  return Join(lead, {v.x, v.y, v.z}, ",");
+void Append(std::string& line, std::string_view lead, Vec3 v) {
+  Append(line, lead, {v.x, v.y, v.z}, ",");
+}
+
+template <typename Work>
+std::string Line(const Work& work) {
+  std::string line;
+  AppendResultLine(line, work);
+  return line;
 }
 
 }  // namespace
 
-std::string VectorAdditionLine(Vec2 a, Vec2 b) {
-  return Join(kResultingVector, Add(a, b));
+void AppendResultLine(std::string& line, const VectorSumWork& work) {
+  Append(line, kResultingVector, work.result);
 }
 
-std::string VectorSubLine(Vec2 a, Vec2 b) {
-  return Join(kResultingVector, Subtract(a, b));
+void AppendResultLine(std::string& line, const DistanceWork& work) {
+  Append(line, "The distance between the two vectors is ",
+         work.distance.length);
 }
 
-std::string DistanceLine(Vec2 a, Vec2 b) {
-  return Join("The distance between the two vectors is ",
-              Length(Subtract(a, b)));
+void AppendResultLine(std::string& line, const MagniuteWork& work) {
+  Append(line, "The magnitude for the vector ", work.v);
+  Append(line, " is: ", work.length.length);
 }
 
-std::string MagniuteLine(Vec2 v) {
-  return Join(Join("The magnitude for the vector ", v) + " is: ", Length(v));
-}
-
-std::string LinInterLine(Vec2 a, Vec2 b, float tenths) {
-  return Join(kResultingVector, Interpolate(a, b, TenthsParameter(tenths)));
+void AppendResultLine(std::string& line, const LinInterWork& work) {
+  Append(line, kResultingVector, work.point.point);
 }
 
 std::string_view DirectionSentence(float dot) {
@@ -70,20 +72,45 @@ std::string_view DirectionSentence(float dot) {
   return "";
 }
 
-std::string DotLine(Vec2 a, Vec2 b) {
-  std::string lead(DirectionSentence(DotProduct(a, b)));
-  lead += ", the angle between the vectors is: ";
-  return Join(lead, AngleBetween(a, b));
+void AppendResultLine(std::string& line, const DotWork& work) {
+  line += DirectionSentence(work.dot.sum);
+  Append(line, ", the angle between the vectors is: ", work.angle.angle);
 }
 
-std::string NormalizeLine(Vec2 v) {
-  return Join("The normalized vector is: ", Normalized(v));
+void AppendResultLine(std::string& line, const NormalizeWork& work) {
+  Append(line, "The normalized vector is: ", work.unit.unit);
 }
 
-std::string CrossLine(Vec3 a, Vec3 b) {
-  return Join("The cross product is: ", CrossProduct(a, b));
+void AppendResultLine(std::string& line, const CrossWork& work) {
+  Append(line, "The cross product is: ", work.product.product);
 }
+
+void AppendResultLine(std::string& line, const SurfaceNormalWork& work) {
+  Append(line, "The sureface normal is: ", work.normal.normal.product);
+}
+
+std::string VectorAdditionLine(Vec2 a, Vec2 b) {
+  return Line(WorkOutVectorAddition(a, b));
+}
+
+std::string VectorSubLine(Vec2 a, Vec2 b) {
+  return Line(WorkOutVectorSub(a, b));
+}
+
+std::string DistanceLine(Vec2 a, Vec2 b) { return Line(WorkOutDistance(a, b)); }
+
+std::string MagniuteLine(Vec2 v) { return Line(WorkOutMagniute(v)); }
+
+std::string LinInterLine(Vec2 a, Vec2 b, float tenths) {
+  return Line(WorkOutLinInter(a, b, tenths));
+}
+
+std::string DotLine(Vec2 a, Vec2 b) { return Line(WorkOutDot(a, b)); }
+
+std::string NormalizeLine(Vec2 v) { return Line(WorkOutNormalize(v)); }
+
+std::string CrossLine(Vec3 a, Vec3 b) { return Line(WorkOutCross(a, b)); }
 
 std::string SurfaceNormalLine(Vec3 p1, Vec3 p2, Vec3 p3) {
-  return Join("The sureface normal is: ", TriangleNormal(p1, p2, p3));
+  return Line(WorkOutSurfaceNormal(p1, p2, p3));
 }

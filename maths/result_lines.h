@@ -1,5 +1,5 @@
-// The result line of each vector exercise, computed from its operands and
-// written as the exercise prints it: numbers in the stream's default
+// The result line of each vector exercise, written from its computation
+// (exercises.h) as the exercise prints it: numbers in the stream's default
 // notation (six significant digits, "1e+06" from a million on, "-0" for a
 // negative zero), no line break at the end.
 #ifndef QUILLARY_MATHS_RESULT_LINES_H_
@@ -8,44 +8,49 @@
 #include <string>
 #include <string_view>
 
+#include "maths/exercises.h"
 #include "maths/vector2.h"
 #include "maths/vector3.h"
 
-// "The resulting vector is: (" a + b ")".
-std::string VectorAdditionLine(Vec2 a, Vec2 b);
-
-// "The resulting vector is: (" a - b ")".
-std::string VectorSubLine(Vec2 a, Vec2 b);
-
-// "The distance between the two vectors is " Length(a - b).
-std::string DistanceLine(Vec2 a, Vec2 b);
-
-// "The magnitude for the vector (" v ") is: " Length(v); the operands are
-// echoed as floats.
-std::string MagniuteLine(Vec2 v);
-
-// "The resulting vector is: (" a interpolated towards b ")", with the
-// parameter made from tenths by TenthsParameter.
-std::string LinInterLine(Vec2 a, Vec2 b, float tenths);
+// Appends the exercise's result line to line:
+//   VectorAddition, VectorSub  "The resulting vector is: (" result ")"
+//   Distance   "The distance between the two vectors is " the length
+//   Magniute   "The magnitude for the vector (" v ") is: " the length; the
+//              operands are echoed as floats
+//   LinInter   "The resulting vector is: (" the point ")"
+//   Dot        the direction sentence of the dot product, then ", the angle
+//              between the vectors is: " and the angle in radians
+//   Normalize  "The normalized vector is: (" the unit vector ")"
+//   Cross      "The cross product is: (" the product ")", three components
+//              joined by bare commas
+//   SurfaceNormal  "The sureface normal is: (" the normal ")", joined by
+//              bare commas
+// Two components are joined by ", ".
+void AppendResultLine(std::string& line, const VectorSumWork& work);
+void AppendResultLine(std::string& line, const DistanceWork& work);
+void AppendResultLine(std::string& line, const MagniuteWork& work);
+void AppendResultLine(std::string& line, const LinInterWork& work);
+void AppendResultLine(std::string& line, const DotWork& work);
+void AppendResultLine(std::string& line, const NormalizeWork& work);
+void AppendResultLine(std::string& line, const CrossWork& work);
+void AppendResultLine(std::string& line, const SurfaceNormalWork& work);
 
 // The direction sentence for a dot product: "The Vectors are perpendicular"
 // for 0 (either sign), "... facing the opposite direction" below 0, "...
 // facing the same direction" above 0.
 std::string_view DirectionSentence(float dot);
 
-// The direction sentence of DotProduct(a, b), then ", the angle between the
-// vectors is: " and AngleBetween(a, b) in radians.
+// Each exercise's line for its operands, as its screen prints it: the
+// computation (WorkOut...) and then AppendResultLine.
+std::string VectorAdditionLine(Vec2 a, Vec2 b);
+std::string VectorSubLine(Vec2 a, Vec2 b);
+std::string DistanceLine(Vec2 a, Vec2 b);
+std::string MagniuteLine(Vec2 v);
+// The parameter is made from tenths by TenthsParameter.
+std::string LinInterLine(Vec2 a, Vec2 b, float tenths);
 std::string DotLine(Vec2 a, Vec2 b);
-
-// "The normalized vector is: (" Normalized(v) ")".
 std::string NormalizeLine(Vec2 v);
-
-// "The cross product is: (" a cross b ")", three components joined by bare
-// commas.
 std::string CrossLine(Vec3 a, Vec3 b);
-
-// "The sureface normal is: (" TriangleNormal(p1, p2, p3) ")", joined by
-// bare commas.
 std::string SurfaceNormalLine(Vec3 p1, Vec3 p2, Vec3 p3);
 
 #endif  // QUILLARY_MATHS_RESULT_LINES_H_

@@ -39,6 +39,9 @@ void ClearWithConsoleApi() {}
 // A terminal has nowhere to draw a figure.
 void OfferFigure(const std::function<std::string()>&) {}
 
+// Its only answer field is the terminal's own line.
+void OfferPrompt(AnswerKind, Refusal) {}
+
 int CloseStandardStreams(std::string_view failure) {
   return FinishStandardStreams(failure);
 }

@@ -10,6 +10,17 @@
 //                   clear sequence
 //   figure(text)    optional: takes a figure's JSON text (OfferFigure),
 //                   after the output written before it
+//   prompt(kind, refusal)
+//                   optional: what the next line read should hold
+//                   (OfferPrompt), two strings: kind is one of "name",
+//                   "menu-choice", "whole-number", "tenths", "continue",
+//                   "quit-confirmation", "fire-again", "decimal-fraction";
+//                   refusal is "" when the question is asked afresh, else
+//                   why the line before was not taken: "empty", "no-digits",
+//                   "point", "second-point", "misplaced-sign", "character",
+//                   "out-of-range", "not-a-choice" (console.h says what
+//                   each means). Not ordered with the output: it may come
+//                   before the screen it belongs to is written.
 // The only bytes ever sent beyond the program's texts are the clear
 // sequence, written by ClearScreen:
 //   ESC "[H"   move the cursor to the top left corner
@@ -61,6 +72,28 @@ EM_JS(void, FigureToEmbedder, (const char* data, int size), {
       new TextDecoder().decode(HEAPU8.slice(data, data + size)));
 });
 
+// Only a host with a prompt member takes prompts; asked once, as a prompt
+// comes before every read.
+EM_JS(int, EmbedderTakesPrompts, (),
+      { return Module.quillaryConsole.prompt ? 1 : 0; });
+
+EM_JS(void, PromptToEmbedder,
+      (const char* kind, int kindSize, const char* refusal, int refusalSize), {
+        const decoder = new TextDecoder();
+        Module.quillaryConsole.prompt(
+            decoder.decode(HEAPU8.slice(kind, kind + kindSize)),
+            decoder.decode(HEAPU8.slice(refusal, refusal + refusalSize)));
+      });
+
+// The host's names, in the order of the enumerations; plain ASCII.
+constexpr std::string_view kAnswerKindNames[] = {
+    "name",     "menu-choice",       "whole-number", "tenths",
+    "continue", "quit-confirmation", "fire-again",   "decimal-fraction"};
+constexpr std::string_view kRefusalNames[] = {
+    "",          "empty",        "no-digits",
+    "point",     "second-point", "misplaced-sign",
+    "character", "out-of-range", "not-a-choice"};
+
 // InputBuffer and OutputBuffer above these keep the crossings into
 // JavaScript few: one write a screen, one read a typed line or 64 KiB piped.
 class EmbedderInput final : public RawInput {
@@ -103,6 +136,15 @@ void OfferFigure(const std::function<std::string()>& figure) {
   const std::string text = figure();
   std::cout.flush();
   FigureToEmbedder(text.data(), static_cast<int>(text.size()));
+}
+
+void OfferPrompt(AnswerKind kind, Refusal refusal) {
+  static const bool takesPrompts = EmbedderTakesPrompts() != 0;
+  if (!takesPrompts) return;
+  const std::string_view kindName = kAnswerKindNames[static_cast<int>(kind)];
+  const std::string_view refusalName = kRefusalNames[static_cast<int>(refusal)];
+  PromptToEmbedder(kindName.data(), static_cast<int>(kindName.size()),
+                   refusalName.data(), static_cast<int>(refusalName.size()));
 }
 
 // Once a read has waited, main runs on from a rewound stack and what it

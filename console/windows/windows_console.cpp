@@ -47,6 +47,9 @@ void OpenStandardStreams() {
 // A console has nowhere to draw a figure.
 void OfferFigure(const std::function<std::string()>&) {}
 
+// Its only answer field is the console's own line.
+void OfferPrompt(AnswerKind, Refusal) {}
+
 int CloseStandardStreams(std::string_view failure) {
   const int status = FinishStandardStreams(failure);
   RestoreConsoleModes();

@@ -18,9 +18,10 @@
 //             no value or what the clamp changed.
 //
 // A node is an array whose first member names it:
-//   ["mi", name]             an identifier: "a", "b", "p", "t", "n", "θ",
-//                            "d", "e", "x", a function name ("arccos",
-//                            "clamp")
+//   ["mi", name]             an identifier: a vector or number ("a", "b",
+//                            "c", "d", "n", "p", "t", "u", "v", "θ"), an
+//                            axis ("x", "y", "z") or a function ("arccos",
+//                            "clamp"), followed by "(" ... ")" nodes
 //   ["mn", text]             a number: a float as the terminal writes it
 //                            (AppendFloat: "0.6", "-3", "1e+06", "-0",
 //                            "nan", "inf"), or a constant of a formula ("1",

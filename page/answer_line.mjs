@@ -6,11 +6,8 @@
 // after what the field holds, as the key would end the line being typed:
 // Ctrl-D passes it on without a newline (at an empty prompt it ends the
 // input), Ctrl-C drops it.
-import { Type } from './typeahead.mjs';
+import { kEndOfInput, kEnter, kInterrupt } from './keys.mjs';
 
-const kEnter = '\r';
-const kEndOfInput = '\x04';
-const kInterrupt = '\x03';
 // The buttons that are of use while a run goes on, and what each types
 // given what the field holds.
 const kRunKeys = [
@@ -36,8 +33,8 @@ export function FocusForTyping(terminal) {
 // Types what the field holds as `keys` make of it, and empties the field.
 // On a touch device the field keeps the focus, and so the on-screen
 // keyboard stays open.
-function TypeLine(keys) {
-  Type(keys(field().value));
+function TypeLine(typeahead, keys) {
+  typeahead.type(keys(field().value));
   field().value = '';
   if (TypesInField()) field().focus();
 }
@@ -45,7 +42,7 @@ function TypeLine(keys) {
 // A one-line field would drop a pasted text's line breaks: pasted lines go
 // to the terminal as typed lines instead, all but the last, which stays in
 // the field to be finished.
-function PasteLines(event) {
+function PasteLines(typeahead, event) {
   const text = event.clipboardData?.getData('text/plain') ?? '';
   if (!/[\r\n]/.test(text)) return;
   event.preventDefault();
@@ -53,7 +50,7 @@ function PasteLines(event) {
   const lines = (value.slice(0, selectionStart) + text +
     value.slice(selectionEnd)).split(/\r?\n|\r/);
   field().value = lines.pop();
-  Type(lines.map((line) => line + kEnter).join(''));
+  typeahead.type(lines.map((line) => line + kEnter).join(''));
 }
 
 // A tap on the terminal would focus xterm.js's textarea (on mouse-down, or
@@ -88,17 +85,20 @@ function FollowRuns(terminal) {
   addEventListener('quillary-ended', () => Show(false));
 }
 
-export function OpenAnswerLine(terminal, element) {
-  field().addEventListener('paste', PasteLines);
+// Opens the field and the buttons under the terminal of `terminal`, shown
+// in `element`; what they type goes through `typeahead`.
+export function OpenAnswerLine(terminal, element, typeahead) {
+  field().addEventListener('paste', (event) => PasteLines(typeahead, event));
   document.getElementById('answer-line').addEventListener('submit', (event) => {
     event.preventDefault();
-    TypeLine((line) => line + kEnter);
+    TypeLine(typeahead, (line) => line + kEnter);
   });
   for (const [id, keys] of kRunKeys) {
-    document.getElementById(id).addEventListener('click', () => TypeLine(keys));
+    document.getElementById(id)
+      .addEventListener('click', () => TypeLine(typeahead, keys));
   }
   document.getElementById('start-again')
-    .addEventListener('click', () => TypeLine(() => kEnter));
+    .addEventListener('click', () => TypeLine(typeahead, () => kEnter));
   KeepFocusInField(element);
   FollowRuns(terminal);
 }

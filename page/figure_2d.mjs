@@ -1,40 +1,14 @@
 // The figures of the two-dimensional exercises: a view that fits every
 // point of the figure at one scale for both axes, a grid of round values,
 // and what each exercise draws on it.
+import { Coordinates, RoundStep, TickText, Ticks } from './figure_numbers.mjs';
 import {
-  Arrow, Coordinates, DataOf, Label, LabelBeyond, Line, RoundStep,
-  StartLabels, Svg, TickText, Ticks, kColors, kSize,
+  Arrow, DataOf, Label, LabelBeyond, Line, Svg, kColors, kSize,
 } from './figure_svg.mjs';
+import { View2d, kBottom, kEdge, kLeft } from './figure_views.mjs';
+import { LabelPlacer } from './label_placement.mjs';
 
-// Room for the tick values left of and below the plot.
-const kLeft = 44;
-const kBottom = 22;
-const kEdge = 6;
 const kOrigin = { texts: ['0', '0'], at: [0, 0] };
-
-// Maps world points to pixels so that all of `points` fit with a margin,
-// at the same scale on both axes; a figure of one point gets a span of its
-// own size (or 1 around the origin).
-function MakeView(points) {
-  const xs = points.map((p) => p[0]);
-  const ys = points.map((p) => p[1]);
-  const [minX, maxX, minY, maxY] =
-    [Math.min(...xs), Math.max(...xs), Math.min(...ys), Math.max(...ys)];
-  const fallback = Math.max(Math.abs(minX), Math.abs(minY)) || 1;
-  const spanX = maxX - minX || fallback;
-  const spanY = maxY - minY || fallback;
-  const [width, height] = [kSize - kLeft - kEdge, kSize - kBottom - kEdge];
-  const scale = Math.min(width / (spanX * 1.4), height / (spanY * 1.4));
-  const [centerX, centerY] = [(minX + maxX) / 2, (minY + maxY) / 2];
-  const [pixelX, pixelY] = [kLeft + width / 2, kEdge + height / 2];
-  return {
-    scale,
-    ToPixels: ([x, y]) =>
-      [pixelX + (x - centerX) * scale, pixelY - (y - centerY) * scale],
-    low: [centerX - width / 2 / scale, centerY - height / 2 / scale],
-    high: [centerX + width / 2 / scale, centerY + height / 2 / scale],
-  };
-}
 
 // Light lines at round values, labelled left and below, and the axes where
 // they are in view.
@@ -75,7 +49,8 @@ function VectorShape(view, role, value, name,
   const labelFrom = aside ? [tip[0] + dy, tip[1] - dx] : start;
   return Svg('g', DataOf(role, value), [
     Arrow(start, tip, kColors[role]),
-    LabelBeyond(labelFrom, tip, [name, Coordinates(value)], kColors[role]),
+    LabelBeyond(view.labels, labelFrom, tip, [name, Coordinates(value)],
+      kColors[role]),
   ]);
 }
 
@@ -83,8 +58,8 @@ function PointShape(view, role, value, name, extra = {}) {
   const at = view.ToPixels(value.at);
   return Svg('g', { ...DataOf(role, value), ...extra }, [
     Svg('circle', { cx: at[0], cy: at[1], r: 4, fill: kColors[role] }),
-    LabelBeyond(view.ToPixels(kOrigin.at), at, [name, Coordinates(value)],
-      kColors[role]),
+    LabelBeyond(view.labels, view.ToPixels(kOrigin.at), at,
+      [name, Coordinates(value)], kColors[role]),
   ]);
 }
 
@@ -204,7 +179,7 @@ export function Draw2d(figure) {
   const exercise = kExercises[figure.exercise];
   if (!exercise) return null;
   const [extent, draw] = exercise(figure);
-  StartLabels();
-  const view = MakeView(extent.map((value) => value.at));
+  const view = { ...View2d(extent.map((value) => value.at), kSize),
+    labels: new LabelPlacer(kSize) };
   return [...Grid(view), ...draw(view)];
 }

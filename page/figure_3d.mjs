@@ -3,43 +3,14 @@
 // on the x-y plane, and what each exercise draws. The scale is set by the
 // farthest point from the origin (or R), so the figure stays in view however
 // it is turned.
+import { Coordinates, TickText, Ticks } from './figure_numbers.mjs';
 import {
-  Arrow, Coordinates, DataOf, Label, LabelBeyond, Line, RoundStep,
-  StartLabels, Svg, TickText, Ticks, kColors, kSize,
+  Arrow, DataOf, Label, LabelBeyond, Line, Svg, kColors, kSize,
 } from './figure_svg.mjs';
-
-// The view a figure opens in: turned a little to the left about the z axis
-// and seen from a little above.
-export const kStartTurn = { yaw: -0.6, pitch: 0.45 };
+import { View3d } from './figure_views.mjs';
+import { LabelPlacer } from './label_placement.mjs';
 
 const kOrigin = [0, 0, 0];
-const kMargin = 30;
-
-// x and y on the ground, z up; yaw turns about z, pitch tilts towards the
-// viewer.
-function Project([x, y, z], { yaw, pitch }) {
-  const across = x * Math.cos(yaw) - y * Math.sin(yaw);
-  const deep = x * Math.sin(yaw) + y * Math.cos(yaw);
-  return [across, z * Math.cos(pitch) + deep * Math.sin(pitch)];
-}
-
-function MakeView(points, turn) {
-  const reach = Math.max(...points.flat().map(Math.abs)) || 1;
-  const step = RoundStep(reach, 3);
-  const edge = Math.ceil(reach / step) * step;
-  // The grid's corners may leave the drawing; the axes and the figure
-  // never do.
-  const radius = Math.max(edge, ...points.map((p) => Math.hypot(...p)));
-  const scale = (kSize / 2 - kMargin) / radius;
-  return {
-    step,
-    edge,
-    ToPixels: (p) => {
-      const [across, up] = Project(p, turn);
-      return [kSize / 2 + across * scale, kSize / 2 - up * scale];
-    },
-  };
-}
 
 // The ground grid, then the axes with their names and tick values.
 function Grid(view) {
@@ -72,7 +43,8 @@ function VectorShape(view, role, value, name, from = kOrigin) {
     value.at.map((v, i) => v + from[i]))];
   return Svg('g', DataOf(role, value), [
     Arrow(start, tip, kColors[role]),
-    LabelBeyond(start, tip, [name, Coordinates(value)], kColors[role]),
+    LabelBeyond(view.labels, start, tip, [name, Coordinates(value)],
+      kColors[role]),
   ]);
 }
 
@@ -80,8 +52,8 @@ function PointShape(view, role, value, name, center) {
   const at = view.ToPixels(value.at);
   return Svg('g', DataOf(role, value), [
     Svg('circle', { cx: at[0], cy: at[1], r: 4, fill: kColors[role] }),
-    LabelBeyond(view.ToPixels(center), at, [name, Coordinates(value)],
-      kColors[role]),
+    LabelBeyond(view.labels, view.ToPixels(center), at,
+      [name, Coordinates(value)], kColors[role]),
   ]);
 }
 
@@ -125,7 +97,7 @@ export function Draw3d(figure, turn) {
   const exercise = kExercises[figure.exercise];
   if (!exercise) return null;
   const [extent, draw] = exercise(figure);
-  StartLabels();
-  const view = MakeView(extent, turn);
+  const view = { ...View3d(extent, turn, kSize),
+    labels: new LabelPlacer(kSize) };
   return [...Grid(view), ...draw(view)];
 }

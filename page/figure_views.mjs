@@ -1,0 +1,70 @@
+// The views of the figures: how the world points of an exercise map to the
+// drawing's pixels, with one scale for every axis. Pure arithmetic on the
+// positions to draw at; the figure's own numbers stay the program's texts.
+import { RoundStep } from './figure_numbers.mjs';
+
+// Room for the tick values left of and below a two-dimensional plot, and a
+// margin on its other sides.
+export const kLeft = 44;
+export const kBottom = 22;
+export const kEdge = 6;
+// Room around a three-dimensional figure for its labels.
+const kMargin = 30;
+
+// Maps world points to pixels of a `size` square drawing so that all of
+// `points` fit with a margin, at the same scale on both axes; a figure of
+// one point gets a span of its own size (or 1 around the origin). `low` and
+// `high` are the world corners of the plot.
+export function View2d(points, size) {
+  const xs = points.map((p) => p[0]);
+  const ys = points.map((p) => p[1]);
+  const [minX, maxX, minY, maxY] =
+    [Math.min(...xs), Math.max(...xs), Math.min(...ys), Math.max(...ys)];
+  const fallback = Math.max(Math.abs(minX), Math.abs(minY)) || 1;
+  const spanX = maxX - minX || fallback;
+  const spanY = maxY - minY || fallback;
+  const [width, height] = [size - kLeft - kEdge, size - kBottom - kEdge];
+  const scale = Math.min(width / (spanX * 1.4), height / (spanY * 1.4));
+  const [centerX, centerY] = [(minX + maxX) / 2, (minY + maxY) / 2];
+  const [pixelX, pixelY] = [kLeft + width / 2, kEdge + height / 2];
+  return {
+    scale,
+    ToPixels: ([x, y]) =>
+      [pixelX + (x - centerX) * scale, pixelY - (y - centerY) * scale],
+    low: [centerX - width / 2 / scale, centerY - height / 2 / scale],
+    high: [centerX + width / 2 / scale, centerY + height / 2 / scale],
+  };
+}
+
+// The view a three-dimensional figure opens in: turned a little to the
+// left about the z axis and seen from a little above.
+export const kStartTurn = { yaw: -0.6, pitch: 0.45 };
+
+// A world point in an oblique parallel view: x and y on the ground, z up;
+// yaw turns about z, pitch tilts towards the viewer. Gives [across, up].
+export function Project([x, y, z], { yaw, pitch }) {
+  const across = x * Math.cos(yaw) - y * Math.sin(yaw);
+  const deep = x * Math.sin(yaw) + y * Math.cos(yaw);
+  return [across, z * Math.cos(pitch) + deep * Math.sin(pitch)];
+}
+
+// The axes run from -edge to edge, a round multiple of the tick step; the
+// scale is set by the farthest point from the origin (or edge), so the
+// figure stays in a `size` square drawing however it is turned.
+export function View3d(points, turn, size) {
+  const reach = Math.max(...points.flat().map(Math.abs)) || 1;
+  const step = RoundStep(reach, 3);
+  const edge = Math.ceil(reach / step) * step;
+  // The grid's corners may leave the drawing; the axes and the figure
+  // never do.
+  const radius = Math.max(edge, ...points.map((p) => Math.hypot(...p)));
+  const scale = (size / 2 - kMargin) / radius;
+  return {
+    step,
+    edge,
+    ToPixels: (p) => {
+      const [across, up] = Project(p, turn);
+      return [size / 2 + across * scale, size / 2 - up * scale];
+    },
+  };
+}

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/game_manager.h"
+#include "console/console.h"
 #include "input/read_float.h"
 #include "shell/line_reader.h"
 #include "shell/main_menu.h"
@@ -13,6 +14,7 @@
 void GameManager::EnterUserName() {
   PrintMessage(
       "Hello, my name is Quillary. What would you like me to call you?");
+  OfferPrompt(AnswerKind::kName);
   UserName = ReadLine();
   ShowMainMenu();
 }
@@ -21,6 +23,7 @@ void GameManager::ConfirmQuit() {
   PrintMessage(
       "Are you sure you want to quit? (Press 0 to exit, anything else to "
       "cancel)");
+  OfferPrompt(AnswerKind::kQuitConfirmation);
   Response = ReadLine();
   if (Response == "0") {
     IsRunning = false;

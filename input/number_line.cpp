@@ -11,18 +11,36 @@ namespace {
 // 127) would be undefined.
 bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool PassesCheck(const std::string& line, bool allowPoint) {
+// The check's verdict on the first character it refuses, or kNone when it
+// refuses none.
+Refusal CheckRefusal(const std::string& line, bool allowPoint) {
   bool seenPoint = false;
   for (std::string::size_type i = 0; i < line.size(); ++i) {
     const char c = line[i];
-    if (allowPoint && c == '.') {
-      if (seenPoint) return false;
+    if (c == '.') {
+      if (!allowPoint) return Refusal::kPoint;
+      if (seenPoint) return Refusal::kSecondPoint;
       seenPoint = true;
-    } else if (!IsDecimalDigit(c) && !(c == '-' && i == 0)) {
-      return false;
+    } else if (c == '-') {
+      if (i != 0) return Refusal::kMisplacedSign;
+    } else if (!IsDecimalDigit(c)) {
+      return Refusal::kCharacter;
     }
   }
-  return true;
+  return Refusal::kNone;
+}
+
+bool PassesCheck(const std::string& line, bool allowPoint) {
+  return CheckRefusal(line, allowPoint) == Refusal::kNone;
+}
+
+// Why a line that passed the check does not convert.
+Refusal ConversionRefusal(const std::string& line) {
+  if (line.empty()) return Refusal::kEmpty;
+  if (line.find_first_of("0123456789") == std::string::npos) {
+    return Refusal::kNoDigits;
+  }
+  return Refusal::kOutOfRange;
 }
 
 }  // namespace
@@ -73,4 +91,16 @@ std::optional<float> ConvertToFloat(const std::string& line) {
   if (stop == begin || stop != end) return std::nullopt;
   if (errno == ERANGE && std::isinf(magnitude)) return std::nullopt;
   return negative ? -magnitude : magnitude;
+}
+
+Refusal IntegerRefusal(const std::string& line) {
+  const Refusal refusal = CheckRefusal(line, false);
+  if (refusal != Refusal::kNone || ConvertToInteger(line)) return refusal;
+  return ConversionRefusal(line);
+}
+
+Refusal FloatRefusal(const std::string& line) {
+  const Refusal refusal = CheckRefusal(line, true);
+  if (refusal != Refusal::kNone || ConvertToFloat(line)) return refusal;
+  return ConversionRefusal(line);
 }

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "console/console.h"
+
 // True when every character of line is a decimal digit "0" to "9", or "-" as
 // the first character. Safe for every byte value: nothing above 127 is a
 // digit. The empty line passes; the conversion rejects it.
@@ -22,5 +24,15 @@ std::optional<int> ConvertToInteger(const std::string& line);
 // or one beyond the range of float. A value too small for float becomes the
 // nearest float (zero or subnormal).
 std::optional<float> ConvertToFloat(const std::string& line);
+
+// Why ReadInteger would not take line, for a host that says so beside its
+// answer field: the first character the check refuses (kPoint,
+// kMisplacedSign, kCharacter), else kEmpty, kNoDigits (a lone "-") or
+// kOutOfRange from the conversion; Refusal::kNone for a line it takes.
+Refusal IntegerRefusal(const std::string& line);
+
+// The same for ReadFloat: a second "." is kSecondPoint; ".", "-." and "-"
+// are kNoDigits; a value beyond the range of float is kOutOfRange.
+Refusal FloatRefusal(const std::string& line);
 
 #endif  // QUILLARY_INPUT_NUMBER_LINE_H_

@@ -4,6 +4,9 @@
 #include "input/read_number.h"
 
 float ReadFloat() {
-  return ReadNumber<float>("(Please input a Float Number: )", PassesFloatCheck,
-                           ConvertToFloat);
+  static constexpr NumberRules<float> kRules{PassesFloatCheck, ConvertToFloat,
+                                             FloatRefusal};
+  return ReadNumber<float>("(Please input a Float Number: )",
+                           AnswerKind::kDecimalFraction, Refusal::kNone,
+                           kRules);
 }

@@ -5,7 +5,9 @@
 // As ReadInteger, with the first prompt "(Please input a Float Number: )",
 // one "." allowed anywhere in the line, and the result converted to the
 // nearest float. Lines that hold no number ("", "-", ".", "-.") or a value
-// beyond the range of float are rejected with the apology prompt.
+// beyond the range of float are rejected with the apology prompt. Offers
+// the host AnswerKind::kDecimalFraction, and FloatRefusal's reason after
+// each rejected line.
 float ReadFloat();
 
 #endif  // QUILLARY_INPUT_READ_FLOAT_H_

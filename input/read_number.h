@@ -6,26 +6,39 @@
 #include <optional>
 #include <string>
 
+#include "console/console.h"
 #include "shell/line_reader.h"
 #include "shell/print_message.h"
 
 inline constexpr char kNumberApology[] =
     "\n(I'm sorry I didnt understand that, please Enter a number)";
 
+// What a number prompt takes and how it judges a line.
+template <typename Number>
+struct NumberRules {
+  bool (*passesCheck)(const std::string&);
+  std::optional<Number> (*convert)(const std::string&);
+  Refusal (*refusal)(const std::string&);  // why a rejected line was
+};
+
 // Prints firstPrompt, then reads lines until one passes the check and
 // converts; every rejected line is answered by the apology prompt alone.
-// Ends the session (SessionEnd) when input ends, so it never spins.
+// Offers the host the kind of line asked for (after `before`, why an
+// earlier question was not answered), and after each rejected line why it
+// was refused. Ends the session (SessionEnd) when input ends, so it never
+// spins.
 template <typename Number>
-Number ReadNumber(const char* firstPrompt,
-                  bool (*passesCheck)(const std::string&),
-                  std::optional<Number> (*convert)(const std::string&)) {
+Number ReadNumber(const char* firstPrompt, AnswerKind kind, Refusal before,
+                  const NumberRules<Number>& rules) {
   PrintMessage(firstPrompt);
+  OfferPrompt(kind, before);
   for (;;) {
     const std::string input = ReadLine();
-    if (passesCheck(input)) {
-      if (const std::optional<Number> val = convert(input)) return *val;
+    if (rules.passesCheck(input)) {
+      if (const std::optional<Number> val = rules.convert(input)) return *val;
     }
     PrintMessage(kNumberApology);
+    OfferPrompt(kind, rules.refusal(input));
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/console.h"
 #include "maths/math_problems.h"
 #include "shell/choice_table.h"
 #include "shell/line_reader.h"
@@ -58,6 +59,8 @@ void MathProblems::ShowMathMenu() {
   for (;;) {
     ClearScreen();
     std::cout << (apologise ? kApologyPrompt : kPlainPrompt) << kOptions;
+    OfferPrompt(AnswerKind::kMenuChoice,
+                apologise ? Refusal::kNotAChoice : Refusal::kNone);
     const std::string input = ReadLine();
     if (StoreChoice(input, kExerciseChoices, MathState)) return;
     if (input == "Q" || input == "q") {

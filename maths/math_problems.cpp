@@ -44,6 +44,7 @@ void MathProblems::ReturnToMathMenu() {
   // Written directly rather than through PrintMessage: the leading line
   // break ends the exercise's result line and no empty line follows.
   std::cout << "\nPress Any Key to continue...\n";
+  OfferPrompt(AnswerKind::kContinue);
   // Any line continues; what was typed is not looked at.
   const std::string blankAnswer = ReadLine();
   MathState = 0;

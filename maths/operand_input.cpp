@@ -24,9 +24,9 @@ Vec3 ReadVec3(const char* xPrompt, const char* yPrompt, const char* zPrompt) {
 
 }  // namespace
 
-float ReadOperand(const char* prompt) {
+float ReadOperand(const char* prompt, AnswerKind kind) {
   std::cout << prompt;
-  return OperandValue(ReadInteger());
+  return OperandValue(ReadInteger(kind));
 }
 
 Vec2 ReadFirstVec2() {

@@ -3,13 +3,16 @@
 #ifndef QUILLARY_MATHS_OPERAND_INPUT_H_
 #define QUILLARY_MATHS_OPERAND_INPUT_H_
 
+#include "console/console.h"
 #include "maths/vector2.h"
 #include "maths/vector3.h"
 
 // Writes prompt, reads a whole number with ReadInteger (which asks again
 // after every line that is not one) and returns it through OperandValue.
-// Ends the session at end of input, like every read.
-float ReadOperand(const char* prompt);
+// Ends the session at end of input, like every read. `kind` tells the host
+// what the number means (LinInter's t is typed in tenths).
+float ReadOperand(const char* prompt,
+                  AnswerKind kind = AnswerKind::kWholeNumber);
 
 // The operands of the two-dimensional exercises, x first: "X1", "y1" for
 // the first vector and "X2", "y2" for the second.

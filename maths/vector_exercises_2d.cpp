@@ -34,8 +34,8 @@ void MathProblems::LinInter() {
   const Vec2 first = ReadFirstVec2();
   const Vec2 second = ReadSecondVec2();
   // Typed in tenths: 5 means 0.5 and 10 means 1.
-  const float tenths =
-      ReadOperand("Please Enter a value for t (0 <= t <= 1): ");
+  const float tenths = ReadOperand("Please Enter a value for t (0 <= t <= 1): ",
+                                   AnswerKind::kTenths);
   ShowResult(LinInterFigure(first, second, tenths));
   ReturnToMathMenu();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "console/console.h"
 #include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/print_message.h"
@@ -47,6 +48,8 @@ void ShowMainMenu() {
   for (;;) {
     ClearScreen();
     PrintMessage(MenuText(apologise));
+    OfferPrompt(AnswerKind::kMenuChoice,
+                apologise ? Refusal::kNotAChoice : Refusal::kNone);
     if (StoreChoice(ReadLine(), kMainChoices, MainState)) return;
     apologise = true;
   }

@@ -1,10 +1,12 @@
 #include "shell/pause.h"
 
+#include "console/console.h"
 #include "shell/line_reader.h"
 #include "shell/print_message.h"
 #include "shell/shell_state.h"
 
 void Pause() {
   PrintMessage("Press Any Key to continue...");
+  OfferPrompt(AnswerKind::kContinue);
   Response = ReadLine();
 }

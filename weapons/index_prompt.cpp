@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <iostream>
 
+#include "console/console.h"
 #include "input/read_integer.h"
 #include "shell/terminal.h"
 #include "weapons/weapon_selection.h"
@@ -34,7 +35,11 @@ std::int32_t AskForInventoryIndex(std::string_view listEnd) {
     std::cout << (retry ? kAskAgainForIndex : kAskForIndex);
     WriteNumberedInventory();
     std::cout << listEnd;
-    const std::int32_t index = ReadInteger();
+    // An index outside the inventory is a whole number all the same; the
+    // host hears why the question came back.
+    const std::int32_t index =
+        ReadInteger(AnswerKind::kWholeNumber,
+                    retry ? Refusal::kOutOfRange : Refusal::kNone);
     if (IsInventoryIndex(index, Inventory.size())) return index;
     retry = true;
   }

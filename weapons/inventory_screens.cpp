@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string>
 
+#include "console/console.h"
 #include "input/read_integer.h"
 #include "shell/line_reader.h"
 #include "weapons/index_prompt.h"
@@ -14,6 +15,7 @@
 
 void WeaponManager::AddingWeapon() {
   std::cout << "\nPlease Enter a weapon name: \n\n";
+  OfferPrompt(AnswerKind::kName);
   const std::string _weaponName = ReadLine();
   std::cout << "\nPlease Enter a weapon Damage: ";
   const std::int32_t damage = ReadInteger();

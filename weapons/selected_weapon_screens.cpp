@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iostream>
 
+#include "console/console.h"
 #include "shell/line_reader.h"
 #include "shell/terminal.h"
 #include "weapons/index_prompt.h"
@@ -29,6 +30,7 @@ void FireUntilToldToStop(WeaponManager::WeaponItem& weapon) {
     weapon.Fire();
     std::cout << "\n\nWould you like to Fire Again? (0 = No, anything else "
                  "for yes)\n";
+    OfferPrompt(AnswerKind::kFireAgain);
     if (ReadLine() == "0") return;
     ClearScreen();
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/console.h"
 #include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/main_menu.h"
@@ -60,6 +61,8 @@ void WeaponManager::ShowWeaponMenu() {
   for (;;) {
     ClearScreen();
     std::cout << (retry ? kMenuApology : kMenuPrompt) << kMenuOptions;
+    OfferPrompt(AnswerKind::kMenuChoice,
+                retry ? Refusal::kNotAChoice : Refusal::kNone);
     if (StoreChoice(ReadLine(), kMenuChoices, WeaponState)) return;
     retry = true;
   }

@@ -1,7 +1,8 @@
-// What the program asks of the operating system: its standard streams and
-// the console they may be attached to. One implementation per platform
-// (console/posix/, console/windows/), chosen by the build; nothing outside
-// this folder includes a system header.
+// What the program asks of the operating system, or of the JavaScript host
+// it runs under: its standard streams and the console they may be attached
+// to. One implementation per platform (console/posix/, console/windows/,
+// console/web/), chosen by the build; nothing outside this folder includes
+// a system header.
 #ifndef QUILLARY_CONSOLE_CONSOLE_H_
 #define QUILLARY_CONSOLE_CONSOLE_H_
 

@@ -1,0 +1,170 @@
+#include "maths/working_steps.h"
+
+// "name = (x, y)": an operand as the program holds it.
+void Operand(MathWriter& w, Symbol s, Vec2 v) {
+  w.BeginStep("operands");
+  Write(w, s);
+  w.Mo("=");
+  Tuple(w, v);
+  w.EndStep({v.x, v.y}, {});
+}
+
+void Operand(MathWriter& w, Symbol s, Vec3 v) {
+  w.BeginStep("operands");
+  Write(w, s);
+  w.Mo("=");
+  Tuple(w, v);
+  w.EndStep({v.x, v.y, v.z}, {});
+}
+
+// left op right for each axis, as a tuple of symbols: (a_x + b_x, a_y +
+// b_y).
+void ComponentwiseSymbols(MathWriter& w, Symbol left, std::string_view op,
+                          Symbol right, int axes) {
+  w.Open("tuple");
+  for (int i = 0; i < axes; ++i) {
+    if (i != 0) w.Next();
+    Write(w, Component(left, kAxes[i]));
+    w.Mo(op);
+    Write(w, Component(right, kAxes[i]));
+  }
+  w.Close("tuple");
+}
+
+// (l.x op r.x, l.y op r.y[, l.z op r.z]) with numbers.
+void ComponentwiseNumbers(MathWriter& w, std::initializer_list<float> left,
+                          std::string_view op,
+                          std::initializer_list<float> right) {
+  w.Open("tuple");
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    if (i != 0) w.Next();
+    w.Mn(left.begin()[i]);
+    w.Mo(op);
+    w.Mn(right.begin()[i]);
+  }
+  w.Close("tuple");
+}
+
+// s_x·s_x + s_y·s_y, the square of a length in symbols.
+void SquaresSymbols(MathWriter& w, Symbol s) {
+  Write(w, Component(s, "x"));
+  w.Mo(kDot);
+  Write(w, Component(s, "x"));
+  w.Mo("+");
+  Write(w, Component(s, "y"));
+  w.Mo(kDot);
+  Write(w, Component(s, "y"));
+}
+
+// |s| = √(s_x·s_x + s_y·s_y)
+void LengthFormula(MathWriter& w, Symbol s) {
+  w.BeginStep("formula");
+  Norm(w, s);
+  w.Mo("=");
+  w.Open("sqrt");
+  SquaresSymbols(w, s);
+  w.Close("sqrt");
+  w.EndStep({}, {});
+}
+
+// a·b = a_x·b_x + a_y·b_y = ax·bx + ay·by = xx + yy = sum; the dot product
+// of a vector with itself is the square of its length.
+void ProductSumStep(MathWriter& w, Symbol a, Symbol b, Vec2 u, Vec2 v,
+                    const DotProductWork& work, std::string_view note) {
+  w.BeginStep("step");
+  if (a.name != b.name || a.hat != b.hat) {
+    Write(w, a);
+    w.Mo(kDot);
+    Write(w, b);
+    w.Mo("=");
+  }
+  Write(w, Component(a, "x"));
+  w.Mo(kDot);
+  Write(w, Component(b, "x"));
+  w.Mo("+");
+  Write(w, Component(a, "y"));
+  w.Mo(kDot);
+  Write(w, Component(b, "y"));
+  w.Mo("=");
+  w.Mn(u.x);
+  w.Mo(kDot);
+  w.Mn(v.x);
+  w.Mo("+");
+  w.Mn(u.y);
+  w.Mo(kDot);
+  w.Mn(v.y);
+  w.Mo("=");
+  w.Mn(work.xx);
+  w.Mo("+");
+  w.Mn(work.yy);
+  w.Mo("=");
+  w.Mn(work.sum);
+  w.EndStep({work.xx, work.yy, work.sum}, note);
+}
+
+// The length of v under the name `length` (|a|, or d): first the sum of
+// the squares, then its square root.
+void LengthSteps(MathWriter& w, Symbol s, Vec2 v, const LengthWork& work,
+                 Symbol length, bool lengthIsNorm) {
+  ProductSumStep(w, s, s, v, v, work.squares, {});
+  w.BeginStep("step");
+  if (lengthIsNorm) {
+    Norm(w, length);
+  } else {
+    Write(w, length);
+  }
+  w.Mo("=");
+  w.Open("sqrt");
+  w.Mn(work.squares.sum);
+  w.Close("sqrt");
+  w.Mo("=");
+  w.Mn(work.length);
+  w.EndStep({work.length}, {});
+}
+
+// ŝ = (s_x / |s|, s_y / |s|)
+void UnitFormula(MathWriter& w, Symbol s) {
+  w.BeginStep("formula");
+  Write(w, {s.name, {}, true});
+  w.Mo("=");
+  w.Open("tuple");
+  for (int i = 0; i < 2; ++i) {
+    if (i != 0) w.Next();
+    w.Open("frac");
+    Write(w, Component(s, kAxes[i]));
+    w.Next();
+    Norm(w, s);
+    w.Close("frac");
+  }
+  w.Close("tuple");
+  w.EndStep({}, {});
+}
+
+// |s|, then ŝ = (x / |s|, y / |s|), with what the zero vector gives.
+void UnitSteps(MathWriter& w, Symbol s, Vec2 v, const NormalizedWork& work,
+               std::string_view zeroNote) {
+  LengthSteps(w, s, v, work.length, s, true);
+  w.BeginStep("step");
+  Write(w, {s.name, {}, true});
+  w.Mo("=");
+  w.Open("tuple");
+  for (int i = 0; i < 2; ++i) {
+    if (i != 0) w.Next();
+    w.Open("frac");
+    w.Mn(i == 0 ? v.x : v.y);
+    w.Next();
+    w.Mn(work.length.length);
+    w.Close("frac");
+  }
+  w.Close("tuple");
+  w.Mo("=");
+  Tuple(w, work.unit);
+  w.EndStep({work.unit.x, work.unit.y},
+            work.length.length == 0.0f ? zeroNote : std::string_view{});
+}
+
+void WriteSum(MathWriter& w, std::string_view op) {
+  Write(w, kSymbolA);
+  w.Mo(op);
+  Write(w, kSymbolB);
+}

@@ -3,8 +3,9 @@
 //   node quillary.js <session.in >session.out
 // Emscripten's own standard input cannot wait for a terminal or a pipe, so
 // the program brings this instead. An embedder that set quillaryConsole
-// already (the page, a test) keeps its own. It has no figure member: a
-// command's output is its text alone, so figures (OfferFigure) are dropped.
+// already (the page, a test) keeps its own. It has no figure and no prompt
+// member: a command's output is its text alone, so figures and prompts
+// (OfferFigure, OfferPrompt) are dropped.
 if (typeof process === 'object' && !Module.quillaryConsole) {
   const fs = require('fs');
   const tty = require('tty');

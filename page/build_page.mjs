@@ -1,6 +1,7 @@
 // Builds the page as one self-contained file: bundles page.mjs, its npm
 // packages and the program module with esbuild, and puts the script, the
-// styles and the manual page, as HTML from mandoc, inline into quillary.html.
+// styles, the guide that opens Help (guide.html) and the manual page, as
+// HTML from mandoc, inline into quillary.html.
 //   node build_page.mjs <quillary_page_program.mjs> <quillary.html to write>
 //                       <mandoc> <quillary.1>
 import { build } from 'esbuild';
@@ -50,6 +51,8 @@ function Inline(template, marker, text) {
 async function Main([programModule, outputFile, mandoc, manualPage]) {
   const { script, style } = await Bundle(path.resolve(programModule));
   let page = await readFile(path.join(here, 'quillary.html'), 'utf8');
+  page = Inline(page, '<!-- guide -->',
+    (await readFile(path.join(here, 'guide.html'), 'utf8')).trim());
   page = Inline(page, '<!-- manual page -->',
     (await ManualPage(mandoc, manualPage)).trim());
   page = Inline(page, '/* page styles */', style.trim());

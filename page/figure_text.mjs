@@ -1,7 +1,8 @@
 // The figure's text as the program hands it (OfferFigure, written by
-// maths/figures.cpp): its exercise, its result line, its caption and its
-// values, each kept as the program's texts beside their numbers; and
-// whether those numbers can be drawn at all.
+// maths/figures.cpp): its exercise, its result line, its caption, its
+// values, each kept as the program's texts beside their numbers, and its
+// working (maths/working.h), as the program wrote it; and whether those
+// numbers can be drawn at all.
 import { Value } from './figure_numbers.mjs';
 
 export const kRoles = ['first', 'second', 'third', 'parameter', 'result'];
@@ -9,7 +10,7 @@ export const kRoles = ['first', 'second', 'third', 'parameter', 'result'];
 export function ParseFigure(text) {
   const described = JSON.parse(text);
   const parsed = { exercise: described.exercise, line: described.line,
-    caption: described.caption };
+    caption: described.caption, working: described.working ?? [] };
   for (const role of kRoles) {
     if (described[role]) parsed[role] = Value(described[role]);
   }

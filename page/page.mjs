@@ -1,10 +1,11 @@
 // The browser page: an xterm.js terminal, xterm-pty's line discipline (echo,
 // erase, Ctrl-U, Ctrl-D, Ctrl-C) and the program, started afresh for each
-// run, with the answer line, Help and the figure panel around them. This is
-// the page's entry: it only makes each part and wires them together; each
-// module says what it owns.
+// run, with the answer line and its hint, Help and the figure panel with
+// its working around them. This is the page's entry: it only makes each
+// part and wires them together; each module says what it owns.
 import { openpty } from 'xterm-pty';
 import createQuillary from 'quillary-program';
+import { AnswerHint } from './answer_hint.mjs';
 import { OpenAnswerLine, FocusForTyping } from './answer_line.mjs';
 import { FigurePanel } from './figure_panel.mjs';
 import { OpenHelp } from './help.mjs';
@@ -13,9 +14,11 @@ import { ReadQueue } from './read_queue.mjs';
 import { Runs } from './run.mjs';
 import { OpenTerminal } from './terminal_view.mjs';
 import { Typeahead } from './typeahead.mjs';
+import { WorkingSection } from './working_section.mjs';
 import '@xterm/xterm/css/xterm.css';
 import './page.css';
 import './figure_panel.css';
+import './working_section.css';
 
 const { master, slave } = openpty();
 const typeahead = new Typeahead();
@@ -36,6 +39,9 @@ const terminal = OpenTerminal(element, (opened) => {
 OpenHelp();
 new FigurePanel(document.getElementById('figure-panel'),
   document.getElementById('figure-switch')).open();
+new WorkingSection(document.getElementById('figure-panel')).open();
+new AnswerHint(document.getElementById('answer-hint'),
+  document.getElementById('answer-hint-spoken')).open();
 OpenAnswerLine(terminal, element, typeahead);
 FocusForTyping(terminal);
 runs.start();

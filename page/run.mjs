@@ -5,9 +5,10 @@
 // next. A run's start, its output and its end are announced on window as
 // the events 'quillary-started', 'quillary-output' (whose detail is a copy
 // of the bytes the program wrote) and 'quillary-ended' (at once, before the
-// note reaches the screen), and its figures as 'quillary-figure' (whose
-// detail is the figure's text), so that whoever embeds or tests the page
-// can follow exactly what the program did.
+// note reaches the screen), its figures as 'quillary-figure' (whose
+// detail is the figure's text) and what each line it reads should hold as
+// 'quillary-prompt' (whose detail is { kind, refusal }), so that whoever
+// embeds or tests the page can follow exactly what the program did.
 import { kNewline } from './keys.mjs';
 
 const kEndedNote = '\n[Quillary has ended. Press Enter to start again.]\n';
@@ -73,6 +74,8 @@ export class Runs {
       },
       figure: (text) => isCurrent() &&
         dispatchEvent(new CustomEvent('quillary-figure', { detail: text })),
+      prompt: (kind, refusal) => isCurrent() && dispatchEvent(
+        new CustomEvent('quillary-prompt', { detail: { kind, refusal } })),
       printErr: (line) => isCurrent() && this.#output.show(`${line}\n`),
       onExit: () => isCurrent() && this.#end(kEndedNote),
     };

@@ -1,0 +1,82 @@
+// The hint beside the answer line: what the line the program waits for
+// should hold and, after a refused line, why it was not taken, as the
+// program says through its console (the run's 'quillary-prompt' event,
+// whose detail is { kind, refusal }, named as console/web/web_console.cpp
+// names them); nothing is read from the terminal's text. The hint shows at
+// once; a screen reader hears it only once it has settled and says
+// something new, so that the lines of a paste are not read out one by one.
+
+// What each kind of answer holds.
+const kKinds = {
+  'name': 'Any text: a name.',
+  'menu-choice': 'A choice from the menu, typed as listed, such as 2 or Q.',
+  'whole-number': 'A whole number, such as -12.',
+  'tenths': 't in tenths: 5 means 0.5, 10 means 1.',
+  'continue': 'Enter to continue.',
+  'quit-confirmation': '0 to quit, anything else to stay.',
+  'fire-again': '0 to stop, anything else to fire again.',
+  'decimal-fraction': 'A decimal number, such as -2.5.',
+};
+
+// Why a line was not taken; some reasons are said in the terms of the
+// kind of answer that refused it, first.
+const kRefusals = {
+  'empty': 'the line was empty',
+  'no-digits': 'it had no digit',
+  'point': 'it had a point, and only whole numbers are taken',
+  'second-point': 'it had a second point',
+  'misplaced-sign': 'a minus sign goes only at the start',
+  'character': 'only digits and a leading minus are taken',
+  'out-of-range': 'the number was beyond -2147483648 to 2147483647',
+  'not-a-choice': 'it was none of the menu\'s choices',
+};
+const kRefusalsOfKind = {
+  'tenths': { point: 'it had a point: t is typed in tenths' },
+  'decimal-fraction': {
+    'character': 'only digits, one point and a leading minus are taken',
+    'out-of-range': 'the number was too large',
+  },
+};
+
+// The hint for a prompt of `kind` after a line refused for `refusal` (''
+// when the question is asked afresh); '' for a kind it does not know.
+export function HintText(kind, refusal) {
+  const wanted = kKinds[kind] ?? '';
+  if (!refusal) return wanted;
+  const why = kRefusalsOfKind[kind]?.[refusal] ?? kRefusals[refusal] ??
+    'it was not taken';
+  return `Not taken: ${why}. ${wanted}`.trim();
+}
+
+const kEnded = 'Enter, or Start again, starts a new run.';
+// How long a hint must stay before a screen reader is told it.
+const kSettleMilliseconds = 400;
+
+export class AnswerHint {
+  #shown;
+  #spoken;
+  #timer = 0;
+
+  // `shown` is the visible hint, `spoken` a live region that only a screen
+  // reader reads.
+  constructor(shown, spoken) {
+    this.#shown = shown;
+    this.#spoken = spoken;
+  }
+
+  open() {
+    addEventListener('quillary-prompt', ({ detail }) =>
+      this.#say(HintText(detail.kind, detail.refusal), detail.refusal));
+    addEventListener('quillary-started', () => this.#say('', ''));
+    addEventListener('quillary-ended', () => this.#say(kEnded, ''));
+  }
+
+  #say(text, refusal) {
+    this.#shown.textContent = text;
+    this.#shown.classList.toggle('refused', Boolean(refusal));
+    clearTimeout(this.#timer);
+    this.#timer = setTimeout(() => {
+      if (this.#spoken.textContent !== text) this.#spoken.textContent = text;
+    }, kSettleMilliseconds);
+  }
+}

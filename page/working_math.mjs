@@ -1,0 +1,81 @@
+// The working's mathematics as MathML, with no document: each node of a
+// step's "math" (maths/working.h writes them) becomes a tree of MathML tags
+// and texts, and a step is cut into links before each "=" of its outer
+// level and after each comma of a vector there, so that a long line can
+// break between its links on a narrow screen. Every number is the
+// program's text, only its minus sign drawn as a minus; nothing is
+// computed here.
+
+// An element of the tree: its MathML tag, attributes and children (trees
+// or texts).
+const Tag = (tag, children, attributes = {}) => ({ tag, attributes, children });
+
+// The program writes "-3"; typeset, a minus sign is U+2212, not a hyphen.
+const kMinus = '\u2212';
+const Signed = (text) => text.replace(/^-/, kMinus);
+
+// An operator that keeps its size: a bracket around a fraction or a root
+// may grow, but the bars of a length and a hat stay as they are.
+const Unstretched = (text) => Tag('mo', [text], { stretchy: 'false' });
+
+// A list of nodes as one row.
+const Row = (nodes) => Tag('mrow', nodes.map(ToMathMl));
+
+// A vector's parts: "(", each component with a "," after all but the
+// last, then ")".
+function TupleParts(components) {
+  const parts = [Tag('mo', ['('])];
+  components.forEach((component, index) => {
+    if (index > 0) parts.push(Tag('mo', [',']));
+    parts.push(Row(component));
+  });
+  parts.push(Tag('mo', [')']));
+  return parts;
+}
+
+const kNodes = {
+  mi: (name) => Tag('mi', [name]),
+  mn: (text) => Tag('mn', [Signed(text)]),
+  mo: (text) => Tag('mo', [text]),
+  sub: (base, script) => Tag('msub', [Row(base), Row(script)]),
+  // U+02C6 sits over a letter as a hat should in the fonts browsers have
+  // for mathematics; "^" floats above it.
+  hat: (base) => Tag('mover', [Row(base), Unstretched('\u02c6')],
+    { accent: 'true' }),
+  norm: (body) => Tag('mrow',
+    [Unstretched('|'), ...body.map(ToMathMl), Unstretched('|')]),
+  frac: (top, bottom) => Tag('mfrac', [Row(top), Row(bottom)]),
+  sqrt: (body) => Tag('msqrt', body.map(ToMathMl)),
+  tuple: (components) => Tag('mrow', TupleParts(components)),
+};
+
+// One node, ["name", ...its parts], as a tree; a node of a name the
+// program does not write is a fault, not something to guess at.
+export function ToMathMl([name, ...parts]) {
+  const Make = Object.hasOwn(kNodes, name) ? kNodes[name] : null;
+  if (!Make) throw new Error(`unknown working node ${JSON.stringify(name)}`);
+  return Make(...parts);
+}
+
+const IsEquals = ([name, text]) => name === 'mo' && text === '=';
+
+// A step's math as its links: the first runs up to the first "=" of the
+// outer level, each further one starts with its "=", and a vector of the
+// outer level breaks after each of its commas too, as a cross product of
+// long numbers is wider than a phone. Each link is a tree to put in a
+// <math> element of its own.
+export function Links(math) {
+  const links = [];
+  for (const node of math) {
+    if (links.length === 0 || IsEquals(node)) links.push([]);
+    if (node[0] !== 'tuple') {
+      links.at(-1).push(ToMathMl(node));
+      continue;
+    }
+    for (const part of TupleParts(node[1])) {
+      links.at(-1).push(part);
+      if (part.tag === 'mo' && part.children[0] === ',') links.push([]);
+    }
+  }
+  return links.map((nodes) => Tag('mrow', nodes));
+}

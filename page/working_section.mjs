@@ -1,0 +1,93 @@
+// The Working section under the figure: each step of the latest vector
+// exercise as the program worked it (the figure's "working"), from its
+// formula through the operands typed to the result printed, typeset as
+// MathML. It computes nothing: every number is the program's text. A
+// <details> the learner opens and closes, open at first on a wide screen,
+// where there is room for it beside the terminal; it shows and hides with
+// the figure panel it is part of.
+import { ParseFigure } from './figure_text.mjs';
+import { Links } from './working_math.mjs';
+
+const kMathMl = 'http://www.w3.org/1998/Math/MathML';
+const kWide = '(min-width: 701px)';
+
+function MathElement({ tag, attributes, children }) {
+  const element = document.createElementNS(kMathMl, tag);
+  for (const [name, value] of Object.entries(attributes)) {
+    element.setAttribute(name, value);
+  }
+  element.append(...children.map((child) =>
+    typeof child === 'string' ? child : MathElement(child)));
+  return element;
+}
+
+// One step: its links, each a <math> of its own with a break opportunity
+// between, so that a line too long for the panel breaks before an "=",
+// then its note.
+function Step({ math, note }) {
+  const item = document.createElement('li');
+  const line = document.createElement('p');
+  Links(math).forEach((link, index) => {
+    if (index > 0) line.append(document.createElement('wbr'));
+    line.append(MathElement({ tag: 'math', attributes: {}, children: [link] }));
+  });
+  item.append(line);
+  if (note) {
+    const words = document.createElement('p');
+    words.className = 'working-note';
+    words.textContent = note;
+    item.append(words);
+  }
+  return item;
+}
+
+// The working's steps under a label for each kind: the formula, the
+// operands as typed, then the numbered steps of the computation.
+const kGroups = [
+  ['formula', 'Formula', 'ul'],
+  ['operands', 'Your numbers', 'ul'],
+  ['step', 'Step by step', 'ol'],
+];
+
+function Groups(working) {
+  return kGroups.flatMap(([kind, label, list]) => {
+    const steps = working.filter((step) => step.kind === kind);
+    if (steps.length === 0) return [];
+    const title = document.createElement('p');
+    title.className = 'working-group';
+    title.textContent = label;
+    const items = document.createElement(list);
+    items.className = `working-${kind}`;
+    items.append(...steps.map(Step));
+    return [title, items];
+  });
+}
+
+export class WorkingSection {
+  #panel;
+  #section = document.createElement('details');
+  #steps = document.createElement('div');
+
+  // `panel` is the figure panel, under whose picture the section goes.
+  constructor(panel) {
+    this.#panel = panel;
+  }
+
+  open() {
+    const summary = document.createElement('summary');
+    summary.textContent = 'Working';
+    this.#section.id = 'working';
+    this.#section.open = matchMedia(kWide).matches;
+    this.#section.hidden = true;
+    this.#section.append(summary, this.#steps);
+    this.#panel.append(this.#section);
+    addEventListener('quillary-figure',
+      (event) => this.#show(ParseFigure(event.detail).working));
+    addEventListener('quillary-ended', () => this.#show([]));
+  }
+
+  #show(working) {
+    this.#steps.replaceChildren(...Groups(working));
+    this.#section.hidden = working.length === 0;
+  }
+}

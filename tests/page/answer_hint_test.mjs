@@ -1,0 +1,57 @@
+// The hint beside the answer line, without a browser: every kind of answer
+// and every reason for a refusal that the program's web console can send
+// has words of its own.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
+import { HintText } from '../../page/answer_hint.mjs';
+
+const kWebConsole = new URL('../../console/web/web_console.cpp',
+  import.meta.url);
+
+// The names of one of web_console.cpp's tables of strings.
+async function Names(table) {
+  const source = await readFile(kWebConsole, 'utf8');
+  const body = source.match(new RegExp(`${table}\\[\\] = \\{([^}]*)\\}`))[1];
+  return [...body.matchAll(/"([^"]*)"/g)].map((match) => match[1]);
+}
+
+test('every kind of answer the program sends is said, each differently',
+  async () => {
+    const kinds = await Names('kAnswerKindNames');
+    assert.ok(kinds.includes('whole-number') && kinds.includes('tenths'));
+    const hints = kinds.map((kind) => HintText(kind, ''));
+    for (const [index, hint] of hints.entries()) {
+      assert.match(hint, /\w/, kinds[index]);
+    }
+    assert.equal(new Set(hints).size, kinds.length);
+    assert.equal(HintText('no-such-kind', ''), '');
+  });
+
+test('every refusal says why, then what is wanted', async () => {
+  const kinds = await Names('kAnswerKindNames');
+  const refusals = (await Names('kRefusalNames')).filter((name) => name);
+  assert.ok(refusals.includes('point'));
+  for (const kind of kinds) {
+    const reasons = refusals.map((refusal) => HintText(kind, refusal));
+    for (const reason of reasons) {
+      assert.ok(reason.startsWith('Not taken: '), reason);
+      assert.ok(reason.endsWith(HintText(kind, '')), reason);
+    }
+    assert.equal(new Set(reasons).size, refusals.length, kind);
+  }
+});
+
+// The reasons a learner meets most, in the terms of the prompt.
+test('a point is refused in the terms of the prompt', () => {
+  for (const [kind, refusal, words] of [
+    ['whole-number', 'point', /only whole numbers/],
+    ['tenths', 'point', /tenths/],
+    ['whole-number', 'character', /digits and a leading minus/],
+    ['decimal-fraction', 'character', /one point/],
+    ['whole-number', 'out-of-range', /2147483647/],
+    ['menu-choice', 'not-a-choice', /menu/],
+  ]) {
+    assert.match(HintText(kind, refusal), words, `${kind} ${refusal}`);
+  }
+});

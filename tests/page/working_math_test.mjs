@@ -1,0 +1,78 @@
+// The working's typesetting without a browser: each node of the working
+// (maths/working.h) as MathML, and a step cut into links at the "=" and
+// the vector commas of its outer level only.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { Links, ToMathMl } from '../../page/working_math.mjs';
+
+// A tree as MathML markup, attributes in the order given.
+const Markup = (tree) => typeof tree === 'string' ? tree
+  : `<${tree.tag}${Object.entries(tree.attributes)
+    .map(([name, value]) => ` ${name}="${value}"`).join('')}>${
+    tree.children.map(Markup).join('')}</${tree.tag}>`;
+
+const a = ['mi', 'a'];
+const x = ['mi', 'x'];
+
+test('each node of the working is its MathML', () => {
+  for (const [node, markup] of [
+    [['mn', '0.6'], '<mn>0.6</mn>'],
+    [['mn', '-3'], '<mn>\u22123</mn>'],
+    [['mn', '-0'], '<mn>\u22120</mn>'],
+    [['mn', '1e-05'], '<mn>1e-05</mn>'],
+    [['mn', 'nan'], '<mn>nan</mn>'],
+    [['mo', '\u00d7'], '<mo>\u00d7</mo>'],
+    [['sub', [a], [x]], '<msub><mrow><mi>a</mi></mrow><mrow><mi>x</mi></mrow>' +
+      '</msub>'],
+    [['hat', [a]], '<mover accent="true"><mrow><mi>a</mi></mrow>' +
+      '<mo stretchy="false">\u02c6</mo></mover>'],
+    [['norm', [a, ['mo', '\u2212'], ['mi', 'b']]], '<mrow>' +
+      '<mo stretchy="false">|</mo><mi>a</mi><mo>\u2212</mo><mi>b</mi>' +
+      '<mo stretchy="false">|</mo></mrow>'],
+    [['frac', [x], [['mn', '5']]], '<mfrac><mrow><mi>x</mi></mrow><mrow>' +
+      '<mn>5</mn></mrow></mfrac>'],
+    [['sqrt', [['mn', '25']]], '<msqrt><mn>25</mn></msqrt>'],
+    [['tuple', [[['mn', '-0']], [['mn', '0']], [['mn', '1']]]],
+      '<mrow><mo>(</mo><mrow><mn>\u22120</mn></mrow><mo>,</mo>' +
+      '<mrow><mn>0</mn></mrow><mo>,</mo><mrow><mn>1</mn></mrow><mo>)</mo>' +
+      '</mrow>'],
+  ]) {
+    assert.equal(Markup(ToMathMl(node)), markup, JSON.stringify(node));
+  }
+});
+
+test('a node the program does not write is refused', () => {
+  for (const node of [['mtext', 'x'], ['toString'], []]) {
+    assert.throws(() => ToMathMl(node), /unknown working node/);
+  }
+});
+
+// Magniute of (3, 4), its sum of squares step as the program writes it.
+const ax = ['sub', [a], [x]];
+const ay = ['sub', [a], [['mi', 'y']]];
+const kSquares = [ax, ['mo', '·'], ax, ['mo', '+'], ay, ['mo', '·'], ay,
+  ['mo', '='], ['mn', '3'], ['mo', '·'], ['mn', '3'], ['mo', '+'],
+  ['mn', '4'], ['mo', '·'], ['mn', '4'], ['mo', '='], ['mn', '9'],
+  ['mo', '+'], ['mn', '16'], ['mo', '='], ['mn', '25']];
+const Text = (tree) => typeof tree === 'string' ? tree
+  : tree.children.map(Text).join('');
+
+test('a step breaks into links before each "=" of its outer level', () => {
+  for (const [math, links] of [
+    [kSquares, ['ax·ax+ay·ay', '=3·3+4·4', '=9+16', '=25']],
+    [[['norm', [a]], ['mo', '='], ['sqrt', [['mn', '25']]], ['mo', '='],
+      ['mn', '5']], ['|a|', '=25', '=5']],
+    // A vector breaks after its commas; an "=" inside a node is no place
+    // to break.
+    [[['mi', 'n'], ['mo', '='], ['tuple', [[['mn', '-3']], [['mn', '6']],
+      [['mn', '-3']]]]], ['n', '=(\u22123,', '6,', '\u22123)']],
+    [[['tuple', [[x, ['mo', '='], ['mn', '-1']]]]], ['(x=\u22121)']],
+    [[['sqrt', [['tuple', [[x], [x]]]]]], ['(x,x)']],
+    [[['mn', '-7']], ['\u22127']],
+    [[], []],
+  ]) {
+    const made = Links(math);
+    assert.ok(made.every((link) => link.tag === 'mrow'));
+    assert.deepEqual(made.map(Text), links);
+  }
+});

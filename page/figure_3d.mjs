@@ -1,18 +1,25 @@
 // The figures of the three-dimensional exercises, in an oblique parallel
-// view that the panel turns: the axes from -R to R, a grid of round values
-// on the x-y plane, and what each exercise draws. The scale is set by the
-// farthest point from the origin (or R), so the figure stays in view however
-// it is turned.
+// view that the panel turns: the axes from -R to R with ticks on both
+// halves, a grid of round values on the x-y plane, and what each exercise
+// draws, with a thin line from each tip down to the grid and a foot there,
+// so that its height and place can be read off. The scale is set by the
+// farthest point from the origin (or R), so the figure stays in view
+// however it is turned. Labels are placed once every stroke is drawn, the
+// axis names next and the tick values where room is left; vectors too
+// short to see are drawn again in an inset.
 import { Coordinates, TickText, Ticks } from './figure_numbers.mjs';
 import {
-  Arrow, DataOf, Label, LabelBeyond, Line, Svg, kColors, kSize,
+  Arrow, DataOf, Inset, LabelBeyond, Line, Svg, TickLabel, kColors,
 } from './figure_svg.mjs';
 import { View3d } from './figure_views.mjs';
-import { LabelPlacer } from './label_placement.mjs';
+import { LabelPlacer, kFontSize } from './label_placement.mjs';
 
 const kOrigin = [0, 0, 0];
 
-// The ground grid, then the axes with their names and tick values.
+const AxisPoint = (axis, value) =>
+  kOrigin.map((_, i) => (i === axis ? value : 0));
+
+// The ground grid and the axes, with a mark at each tick.
 function Grid(view) {
   const parts = [];
   const { edge, step } = view;
@@ -22,39 +29,73 @@ function Grid(view) {
     parts.push(Line(view.ToPixels([-edge, value, 0]),
       view.ToPixels([edge, value, 0]), kColors.grid));
   }
-  ['x', 'y', 'z'].forEach((name, axis) => {
-    const end = (sign) => kOrigin.map((_, i) => (i === axis ? sign * edge : 0));
-    parts.push(Line(view.ToPixels(end(-1)), view.ToPixels(end(1)),
-      kColors.axis));
-    const [x, y] = view.ToPixels(end(1.08));
-    parts.push(Label([x, y + 4], name, kColors.axis,
-      { 'text-anchor': 'middle', 'font-size': 13 }));
-    for (const value of Ticks(step, edge, step)) {
-      const [tx, ty] = view.ToPixels(end(value / edge));
-      parts.push(Label([tx + 3, ty - 3], TickText(value), kColors.tick,
-        { 'font-size': 9 }));
+  for (const axis of [0, 1, 2]) {
+    parts.push(Line(view.ToPixels(AxisPoint(axis, -edge)),
+      view.ToPixels(AxisPoint(axis, edge)), kColors.axis));
+    for (const value of Ticks(-edge, edge, step)) {
+      const [cx, cy] = view.ToPixels(AxisPoint(axis, value));
+      if (value !== 0) {
+        parts.push(Svg('circle', { cx, cy, r: 1.5, fill: kColors.axis }));
+      }
     }
-  });
+  }
   return parts;
 }
 
+// The axis names beyond the axes' ends, then the tick values of both
+// halves of each axis, each beside its mark where it has room.
+function AxisTexts(view) {
+  const { edge, step } = view;
+  const center = view.ToPixels(kOrigin);
+  const texts = ['x', 'y', 'z'].map((name, axis) => LabelBeyond(view.labels,
+    center, view.ToPixels(AxisPoint(axis, edge)), name, kColors.axisName,
+    { 'font-weight': 'bold' }, kFontSize.axis));
+  for (const axis of [0, 1, 2]) {
+    for (const value of Ticks(-edge, edge, step)) {
+      if (value === 0) continue;
+      const [x, y] = view.ToPixels(AxisPoint(axis, value));
+      texts.push(TickLabel(view.labels, (w, h) => [[x + 3, y + 1],
+        [x - 3 - w, y + 1], [x + 3, y - 1 - h], [x - 3 - w, y - 1 - h]],
+      TickText(value)));
+    }
+  }
+  return texts.filter((text) => text);
+}
+
+// The thin line from a point down (or up) to the ground and its foot
+// there: where its x and y are read off the grid, its z off the line.
+function DropLine(view, at, color) {
+  const [top, foot] = [view.ToPixels(at), view.ToPixels([at[0], at[1], 0])];
+  view.labels.avoidSegment(top, foot);
+  return Svg('g', { class: 'drop' }, [
+    Line(top, foot, color, { 'stroke-dasharray': '2 3', 'stroke-width': 1 }),
+    Svg('circle', { cx: foot[0], cy: foot[1], r: 2.5, fill: 'none',
+      stroke: color, 'stroke-width': 1.5 })]);
+}
+
+const Plus = (a, b) => a.map((v, i) => v + b[i]);
+
 function VectorShape(view, role, value, name, from = kOrigin) {
-  const [start, tip] = [view.ToPixels(from), view.ToPixels(
-    value.at.map((v, i) => v + from[i]))];
-  return Svg('g', DataOf(role, value), [
-    Arrow(start, tip, kColors[role]),
-    LabelBeyond(view.labels, start, tip, [name, Coordinates(value)],
-      kColors[role]),
-  ]);
+  const end = Plus(value.at, from);
+  const [start, tip] = [view.ToPixels(from), view.ToPixels(end)];
+  const group = Svg('g', DataOf(role, value), [
+    DropLine(view, end, kColors[role]),
+    Arrow(start, tip, kColors[role], { placer: view.labels })]);
+  view.vectors.push({ role, name, value, from: start, to: tip });
+  view.later(() => group.append(LabelBeyond(view.labels, start, tip,
+    [name, Coordinates(value)], kColors[role])));
+  return group;
 }
 
 function PointShape(view, role, value, name, center) {
   const at = view.ToPixels(value.at);
-  return Svg('g', DataOf(role, value), [
-    Svg('circle', { cx: at[0], cy: at[1], r: 4, fill: kColors[role] }),
-    LabelBeyond(view.labels, view.ToPixels(center), at,
-      [name, Coordinates(value)], kColors[role]),
-  ]);
+  view.labels.avoidBox(at[0] - 4, at[1] - 4, 8, 8);
+  const group = Svg('g', DataOf(role, value), [
+    DropLine(view, value.at, kColors[role]),
+    Svg('circle', { cx: at[0], cy: at[1], r: 4, fill: kColors[role] })]);
+  view.later(() => group.append(LabelBeyond(view.labels,
+    view.ToPixels(center), at, [name, Coordinates(value)], kColors[role])));
+  return group;
 }
 
 function Polygon(view, corners, color) {
@@ -63,8 +104,6 @@ function Polygon(view, corners, color) {
     fill: color, 'fill-opacity': 0.18, stroke: color, 'stroke-opacity': 0.5,
   });
 }
-
-const Plus = (a, b) => a.map((v, i) => v + b[i]);
 
 const kExercises = {
   Cross: (f) => {
@@ -91,13 +130,19 @@ const kExercises = {
   },
 };
 
-// The figure's shapes as seen from `turn`, for the exercises above; null
-// for any other.
-export function Draw3d(figure, turn) {
+// The figure's shapes in a `size` square as seen from `turn`, for the
+// exercises above; null for any other.
+export function Draw3d(figure, turn, size) {
   const exercise = kExercises[figure.exercise];
   if (!exercise) return null;
   const [extent, draw] = exercise(figure);
-  const view = { ...View3d(extent, turn, kSize),
-    labels: new LabelPlacer(kSize) };
-  return [...Grid(view), ...draw(view)];
+  const pending = [];
+  const view = { ...View3d(extent, turn, size),
+    labels: new LabelPlacer(size), vectors: [],
+    later: (place) => pending.push(place) };
+  const grid = Grid(view);
+  const shapes = draw(view);
+  const inset = Inset(view.vectors, view.plot, view.labels);
+  for (const place of pending) place();
+  return [...grid, ...shapes, ...(inset ? [inset] : []), ...AxisTexts(view)];
 }

@@ -4,11 +4,14 @@
 // text; the panel draws it at once and announces 'quillary-figure-drawn'.
 // The prime test and the matrix entries have no figure, so the last one
 // stays until the next vector exercise or the end of the run. The switch
-// hides the panel; a three-dimensional figure turns by dragging or by the
-// arrow keys.
+// hides the panel; a three-dimensional figure turns by dragging (a mouse or
+// a finger) or by the arrow keys, and Reset view turns it back. The
+// drawing is a square in CSS pixels, as large as the panel holds, so its
+// texts keep their size on every screen; it is drawn again when the panel
+// changes size.
 import { Draw2d } from './figure_2d.mjs';
 import { Draw3d } from './figure_3d.mjs';
-import { Svg, kSize } from './figure_svg.mjs';
+import { Svg } from './figure_svg.mjs';
 import {
   IsThreeDimensional, ParseFigure, Undrawable,
 } from './figure_text.mjs';
@@ -16,6 +19,7 @@ import { kStartTurn } from './figure_views.mjs';
 
 const kTurnStep = 0.1;
 const kDragRadiansPerPixel = 0.01;
+const kSmallestSize = 240;
 const kArrowKeys = {
   ArrowLeft: [-kTurnStep, 0], ArrowRight: [kTurnStep, 0],
   ArrowUp: [0, kTurnStep], ArrowDown: [0, -kTurnStep],
@@ -25,11 +29,12 @@ export class FigurePanel {
   #panel;
   #toggle;
   #caption = document.createElement('p');
-  #picture = Svg('svg', {
-    role: 'img', viewBox: `0 0 ${kSize} ${kSize}`, 'font-family': 'sans-serif',
-  });
+  #picture = Svg('svg', { role: 'img', 'font-family': 'sans-serif' });
   #note = document.createElement('p');
+  #reset = document.createElement('button');
+  #controls = document.createElement('div');
   #figure = null;
+  #drawnSize = 0;
   #turn = { ...kStartTurn };
   #dragFrom = null;
 
@@ -40,8 +45,22 @@ export class FigurePanel {
   }
 
   open() {
-    this.#panel.append(this.#caption, this.#picture, this.#note);
+    this.#reset.type = 'button';
+    this.#reset.id = 'reset-view';
+    this.#reset.textContent = 'Reset view';
+    this.#reset.addEventListener('click', () => {
+      this.#turn = { ...kStartTurn };
+      this.#render();
+    });
+    this.#controls.className = 'figure-controls';
+    this.#controls.append(this.#note, this.#reset);
+    this.#panel.append(this.#caption, this.#picture, this.#controls);
     this.#followTurns();
+    new ResizeObserver(() => {
+      if (!this.#panel.hidden && this.#size() !== this.#drawnSize) {
+        this.#render();
+      }
+    }).observe(this.#panel);
     addEventListener('quillary-figure', (event) => {
       this.#figure = ParseFigure(event.detail);
       this.#turn = { ...kStartTurn };
@@ -61,19 +80,39 @@ export class FigurePanel {
     if (this.#panel.hidden) return;
     const reason = Undrawable(figure);
     const turnable = !reason && IsThreeDimensional(figure);
-    const shapes = reason ? null
-      : turnable ? Draw3d(figure, this.#turn) : Draw2d(figure);
-    const picture = this.#picture;
     this.#caption.textContent = (!reason && figure.caption) || figure.line;
+    this.#note.textContent = reason
+      ? `This result cannot be drawn: ${reason}.`
+      : turnable ? 'Drag it, or focus it and use the arrow keys, to turn it.'
+        : '';
+    this.#reset.hidden = !turnable;
+    const size = this.#size();
+    this.#drawnSize = size;
+    const shapes = reason ? null
+      : turnable ? Draw3d(figure, this.#turn, size) : Draw2d(figure, size);
+    const picture = this.#picture;
+    for (const [name, value] of [['viewBox', `0 0 ${size} ${size}`],
+      ['width', size], ['height', size]]) picture.setAttribute(name, value);
     picture.setAttribute('aria-label', figure.line);
     picture.replaceChildren(...(shapes ?? []));
     picture.style.display = shapes ? '' : 'none';
     if (turnable) picture.setAttribute('tabindex', '0');
     else picture.removeAttribute('tabindex');
-    this.#note.textContent = reason
-      ? `This result cannot be drawn: ${reason}.`
-      : turnable ? 'Drag it, or focus it and use the arrow keys, to turn it.'
-        : '';
+  }
+
+  // The side of the drawing: the panel's width, or the height its caption
+  // and controls leave where that is less, but never so small that the
+  // texts crowd it (the panel then scrolls).
+  #size() {
+    const style = getComputedStyle(this.#panel);
+    const width = this.#panel.clientWidth - parseFloat(style.paddingLeft) -
+      parseFloat(style.paddingRight);
+    const others = [this.#caption, this.#controls].reduce((sum, element) =>
+      sum + element.offsetHeight + 2 * parseFloat(
+        getComputedStyle(element).marginTop || '0'), 0);
+    const height = this.#panel.clientHeight - others;
+    return Math.floor(Math.max(Math.min(width, height),
+      Math.min(width, kSmallestSize)));
   }
 
   #turnBy(yaw, pitch) {
@@ -103,6 +142,8 @@ export class FigurePanel {
       this.#dragFrom = [event.clientX, event.clientY];
       this.#turnBy(dx * kDragRadiansPerPixel, dy * kDragRadiansPerPixel);
     });
-    picture.addEventListener('pointerup', () => { this.#dragFrom = null; });
+    const EndDrag = () => { this.#dragFrom = null; };
+    picture.addEventListener('pointerup', EndDrag);
+    picture.addEventListener('pointercancel', EndDrag);
   }
 }

@@ -1,22 +1,25 @@
-// The SVG elements the figures are made of: lines, labels, arrows, and the
-// data- attributes that carry a drawn value's printed numbers. Positions
-// are in the drawing's own units; nothing here knows which exercise it
-// draws.
-import { LabelSize } from './label_placement.mjs';
+// The SVG elements the figures are made of: lines, labels, arrows, the
+// inset of short vectors, and the data- attributes that carry a drawn
+// value's printed numbers. Positions are in the drawing's own units, which
+// are CSS pixels; nothing here knows which exercise it draws.
+import { LabelPlacer, LabelSize, kFontSize } from './label_placement.mjs';
+import { InsetFor } from './operand_scale.mjs';
+import { TickText } from './figure_numbers.mjs';
 
 const kNamespace = 'http://www.w3.org/2000/svg';
 
-// The panel's drawing area, in the SVG's own units.
-export const kSize = 400;
-
+// Against the panel's #0b0b0b: every text at least 4.5:1, the axes and the
+// grid, which the values are read off, at least 3:1.
 export const kColors = {
   first: '#5aa9ff',
   second: '#ffa64d',
   third: '#c792ea',
   result: '#6bd66b',
-  grid: '#262626',
-  axis: '#6a6a6a',
-  tick: '#8a8a8a',
+  grid: '#606060',
+  axis: '#9a9a9a',
+  axisName: '#d0d0d0',
+  tick: '#b0b0b0',
+  background: '#0b0b0b',
 };
 
 export function Svg(tag, attributes = {}, children = []) {
@@ -41,9 +44,13 @@ export function Line([x1, y1], [x2, y2], stroke, extra = {}) {
   return Svg('line', { x1, y1, x2, y2, stroke, ...extra });
 }
 
-// A label of one or more lines (a name above its coordinates), at `at`.
-export function Label([x, y], lines, fill, extra = {}) {
-  const label = Svg('text', { x, y, fill, 'font-size': 11, ...extra });
+// A label of one or more lines (a name above its coordinates) whose box,
+// as LabelSize reckons it, has its top left corner at `corner`.
+export function Label([left, top], lines, fill, extra = {},
+  fontSize = kFontSize.label) {
+  const x = left + 1;
+  const label = Svg('text', { x, y: top + 0.95 * fontSize, fill,
+    'font-size': fontSize, ...extra });
   [lines].flat().forEach((line, index) => {
     const span = Svg('tspan', { x, dy: index === 0 ? 0 : '1.15em' });
     span.textContent = line;
@@ -52,34 +59,95 @@ export function Label([x, y], lines, fill, extra = {}) {
   return label;
 }
 
-// A label beside the tip `to` of an arrow from `from`, where `placer` (the
-// figure's LabelPlacer) finds room for it.
-export function LabelBeyond(placer, from, to, lines, fill, extra = {}) {
-  const all = [lines].flat();
-  const { width, height } = LabelSize(all);
-  const [x, y] = placer.beyond(from, to, width, height);
-  return Label([x, y + 10], all, fill, extra);
+// A label beside the point `to`, away from `from` where `placer` (the
+// drawing's LabelPlacer) finds room for it.
+export function LabelBeyond(placer, from, to, lines, fill, extra = {},
+  fontSize = kFontSize.label) {
+  const { width, height } = LabelSize(lines, fontSize);
+  const corner = placer.beyond(from, to, width, height);
+  return Label(corner, lines, fill, extra, fontSize);
+}
+
+// A tick's value in the first free place of `corners(width, height)`, or
+// null where none is free: a tick may be left out, a label never.
+export function TickLabel(placer, corners, text, fill = kColors.tick) {
+  const { width, height } = LabelSize([text], kFontSize.tick);
+  const corner = placer.take(corners(width, height), width, height);
+  return corner && Label(corner, text, fill, {}, kFontSize.tick);
 }
 
 // An arrow from one pixel position to another, its head drawn as a
-// triangle; a dot where the two meet.
-export function Arrow(from, to, color, { dashed = false } = {}) {
+// triangle, or a dot where the two meet; `placer`, if given, keeps labels
+// off its stroke and its head.
+export function Arrow(from, to, color, { dashed = false, placer } = {}) {
   const dx = to[0] - from[0];
   const dy = to[1] - from[1];
   const length = Math.hypot(dx, dy);
   if (length < 1) {
-    return Svg('circle', { cx: to[0], cy: to[1], r: 3, fill: color });
+    placer?.avoidBox(to[0] - 3, to[1] - 3, 6, 6);
+    return Svg('g', { class: 'arrow' }, [
+      Svg('circle', { cx: to[0], cy: to[1], r: 3, fill: color })]);
   }
   const head = Math.min(10, length / 2);
   const [ux, uy] = [dx / length, dy / length];
   const base = [to[0] - ux * head, to[1] - uy * head];
   const corners = [to, [base[0] - uy * head * 0.45, base[1] + ux * head * 0.45],
     [base[0] + uy * head * 0.45, base[1] - ux * head * 0.45]];
-  return Svg('g', {}, [
+  if (placer) {
+    placer.avoidSegment(from, to);
+    const [xs, ys] = [corners.map((c) => c[0]), corners.map((c) => c[1])];
+    placer.avoidBox(Math.min(...xs), Math.min(...ys),
+      Math.max(...xs) - Math.min(...xs), Math.max(...ys) - Math.min(...ys));
+  }
+  return Svg('g', { class: 'arrow' }, [
     Line(from, base, color, {
       'stroke-width': 2, 'stroke-dasharray': dashed ? '6 4' : undefined,
     }),
     Svg('polygon', { points: corners.map((c) => c.join(',')).join(' '),
       fill: color }),
   ]);
+}
+
+const kInsetCorners = [[0, 0], [1, 0], [0, 1], [1, 1]];
+
+// The inset of the vectors in `vectors` ({ role, name, value, from, to },
+// drawn at the figure's scale) that are too short to see: a framed square
+// in a corner of `plot` ({ left, top, right, bottom }) that no stroke
+// crosses, named by its enlargement ("inset \u00d7 500"), in which each is
+// drawn from an origin of its own; the placer keeps labels off it. Null
+// where every vector is long enough.
+export function Inset(vectors, plot, placer) {
+  const inset = InsetFor(vectors.map(({ from, to }) =>
+    Math.hypot(to[0] - from[0], to[1] - from[1])), 104,
+  0.52 * Math.min(plot.right - plot.left, plot.bottom - plot.top));
+  if (!inset) return null;
+  const { side } = inset;
+  const places = kInsetCorners.map(([right, bottom]) => [
+    right ? plot.right - side - 2 : plot.left + 2,
+    bottom ? plot.bottom - side - 2 : plot.top + 2]);
+  const [left, top] = places.find(([x, y]) =>
+    placer.isFree(x, y, side, side)) ?? places[0];
+  placer.avoidBox(left, top, side, side);
+  const own = new LabelPlacer(side);
+  const title = `inset \u00d7 ${TickText(inset.factor)}`;
+  const titleSize = LabelSize([title], kFontSize.tick);
+  const titleCorner = [side - titleSize.width - 3, 3];
+  own.avoidBox(...titleCorner, titleSize.width, titleSize.height);
+  const center = [side / 2, side / 2 + titleSize.height / 2];
+  const shapes = vectors.filter((_, i) => inset.shown[i]).map(
+    ({ role, name, value, from, to }) => {
+      const tip = [center[0] + (to[0] - from[0]) * inset.factor,
+        center[1] + (to[1] - from[1]) * inset.factor];
+      return [Svg('g', DataOf(role, value),
+        [Arrow(center, tip, kColors[role], { placer: own })]), tip, name,
+      role];
+    });
+  const labels = shapes.map(([, tip, name, role]) =>
+    LabelBeyond(own, center, tip, name, kColors[role]));
+  return Svg('g', { class: 'inset', transform: `translate(${left} ${top})` },
+    [Svg('rect', { x: 0.5, y: 0.5, width: side - 1, height: side - 1,
+      fill: kColors.background, stroke: kColors.axis }),
+    Label(titleCorner, title, kColors.tick, {}, kFontSize.tick),
+    Svg('circle', { cx: center[0], cy: center[1], r: 2, fill: kColors.axis }),
+    ...shapes.map(([shape]) => shape), ...labels]);
 }

@@ -3,19 +3,20 @@
 // positions to draw at; the figure's own numbers stay the program's texts.
 import { RoundStep } from './figure_numbers.mjs';
 
-// Room for the tick values left of and below a two-dimensional plot, and a
-// margin on its other sides.
+// Room for the tick values left of (at least) and below a two-dimensional
+// plot, and a margin on its other sides.
 export const kLeft = 44;
-export const kBottom = 22;
+export const kBottom = 24;
 export const kEdge = 6;
 // Room around a three-dimensional figure for its labels.
 const kMargin = 30;
 
 // Maps world points to pixels of a `size` square drawing so that all of
 // `points` fit with a margin, at the same scale on both axes; a figure of
-// one point gets a span of its own size (or 1 around the origin). `low` and
-// `high` are the world corners of the plot.
-export function View2d(points, size) {
+// one point gets a span of its own size (or 1 around the origin), with
+// `left` pixels for the tick values left of it. `low` and `high` are the
+// world corners of the plot, `plot` its pixel box.
+export function View2d(points, size, left = kLeft) {
   const xs = points.map((p) => p[0]);
   const ys = points.map((p) => p[1]);
   const [minX, maxX, minY, maxY] =
@@ -23,12 +24,13 @@ export function View2d(points, size) {
   const fallback = Math.max(Math.abs(minX), Math.abs(minY)) || 1;
   const spanX = maxX - minX || fallback;
   const spanY = maxY - minY || fallback;
-  const [width, height] = [size - kLeft - kEdge, size - kBottom - kEdge];
+  const [width, height] = [size - left - kEdge, size - kBottom - kEdge];
   const scale = Math.min(width / (spanX * 1.4), height / (spanY * 1.4));
   const [centerX, centerY] = [(minX + maxX) / 2, (minY + maxY) / 2];
-  const [pixelX, pixelY] = [kLeft + width / 2, kEdge + height / 2];
+  const [pixelX, pixelY] = [left + width / 2, kEdge + height / 2];
   return {
     scale,
+    plot: { left, top: kEdge, right: size - kEdge, bottom: size - kBottom },
     ToPixels: ([x, y]) =>
       [pixelX + (x - centerX) * scale, pixelY - (y - centerY) * scale],
     low: [centerX - width / 2 / scale, centerY - height / 2 / scale],
@@ -61,6 +63,8 @@ export function View3d(points, turn, size) {
   const scale = (size / 2 - kMargin) / radius;
   return {
     step,
+    scale,
+    plot: { left: 0, top: 0, right: size, bottom: size },
     edge,
     ToPixels: (p) => {
       const [across, up] = Project(p, turn);

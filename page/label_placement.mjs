@@ -1,52 +1,124 @@
-// Where a figure's labels go: beside a tip, on the side the arrow points to,
-// kept inside the drawing and off the labels placed before it. A
-// LabelPlacer holds the boxes of one figure's labels, so each drawing
-// starts with a new one.
+// Where a figure's texts go: each label in the first free place of those
+// it would like, near what it names, inside the drawing and off the texts,
+// arrowheads, dots and vector strokes placed before it. A LabelPlacer holds
+// what one drawing has placed, so each drawing starts with a new one.
+// Positions and sizes are in the drawing's units, which are CSS pixels.
 
-// The size of a label of `lines` in the 11-unit sans-serif font: the width
-// is a guess from the longest line.
-export function LabelSize(lines) {
+// The font sizes of the figures' texts, never under 12 px on any screen.
+export const kFontSize = { label: 13, tick: 12, axis: 14 };
+
+// The widths of characters in the sans-serif font, as parts of its size:
+// the widest digits and letters, the narrow punctuation, the wide signs.
+const kNarrow = new Set([...' ()[],.:;|-!ijlt']);
+const kWide = new Set([...'\u00d7\u2212mwMW']);
+const CharacterWidth = (character) =>
+  kNarrow.has(character) ? 0.42 : kWide.has(character) ? 0.9 : 0.66;
+
+// The box a label of `lines` takes at `fontSize`, a little larger than the
+// font draws it: the longest line's width, and the rows one under another.
+export function LabelSize(lines, fontSize = kFontSize.label) {
+  const widths = [lines].flat().map((line) =>
+    [...line].reduce((sum, c) => sum + CharacterWidth(c), 0));
   return {
-    width: Math.max(...lines.map((line) => line.length)) * 6.2,
-    height: lines.length * 13,
+    width: Math.ceil(Math.max(...widths) * fontSize) + 2,
+    height: Math.ceil((1.2 + 1.15 * ([lines].flat().length - 1)) * fontSize),
   };
 }
 
+const Overlap = (a, b) =>
+  a.left < b.left + b.width && b.left < a.left + a.width &&
+  a.top < b.top + b.height && b.top < a.top + a.height;
+
+// Whether the segment from `a` to `b` passes through `box`.
+export function SegmentCrosses(box, [a, b]) {
+  let [low, high] = [0, 1];
+  const limits = [[a[0], b[0] - a[0], box.left, box.left + box.width],
+    [a[1], b[1] - a[1], box.top, box.top + box.height]];
+  for (const [start, delta, min, max] of limits) {
+    if (delta === 0) {
+      if (start <= min || start >= max) return false;
+      continue;
+    }
+    const [t1, t2] = [(min - start) / delta, (max - start) / delta];
+    low = Math.max(low, Math.min(t1, t2));
+    high = Math.min(high, Math.max(t1, t2));
+  }
+  return low < high;
+}
+
+// The gap kept between a label and anything else.
+const kGap = 2;
+
 export class LabelPlacer {
   #size;
-  #placed = [];
+  #boxes = [];
+  #segments = [];
 
-  // `size` is the drawing's width and height, in its own units.
+  // `size` is the drawing's width and height.
   constructor(size) {
     this.#size = size;
   }
 
-  // The top left corner of a box of `width` and `height` beside the tip
-  // `to` of an arrow from `from`, on the side the arrow points to (right or
-  // left, above or below); moved inside the drawing where it would leave
-  // it, and up or down where it would cover an earlier label. The box is
-  // then taken.
-  beyond(from, to, width, height) {
-    const left = to[0] < from[0] ? to[0] - 6 - width : to[0] + 6;
-    const top = to[1] < from[1] ? to[1] - 4 - height : to[1] + 4;
-    const x = Math.min(Math.max(left, 2), this.#size - 2 - width);
-    const y = this.#freeTop(x,
-      Math.min(Math.max(top, 2), this.#size - 2 - height), width, height);
-    this.#placed.push({ left: x, top: y, width, height });
-    return [x, y];
+  // Keeps labels off the segment from `a` to `b` (a stroke) or off a box
+  // (an arrowhead, a dot, an inset).
+  avoidSegment(a, b) { this.#segments.push([a, b]); }
+  avoidBox(left, top, width, height) {
+    this.#boxes.push({ left, top, width, height });
   }
 
-  // The top nearest to `top` at which a box of this size overlaps no label
-  // placed before, within the drawing.
-  #freeTop(left, top, width, height) {
-    const overlaps = (y) => this.#placed.some((box) =>
-      left < box.left + box.width && box.left < left + width &&
-      y < box.top + box.height && box.top < y + height);
-    for (let shift = 0; shift < this.#size; shift += 13) {
-      for (const y of [top + shift, top - shift]) {
-        if (y >= 2 && y <= this.#size - 2 - height && !overlaps(y)) return y;
+  // Whether a box of this size at `left`, `top` is inside the drawing and
+  // clear of everything placed and avoided.
+  isFree(left, top, width, height) {
+    if (left < 1 || top < 1 || left + width > this.#size - 1 ||
+      top + height > this.#size - 1) return false;
+    const box = { left: left - kGap, top: top - kGap,
+      width: width + 2 * kGap, height: height + 2 * kGap };
+    return !this.#boxes.some((other) => Overlap(box, other)) &&
+      !this.#segments.some((segment) => SegmentCrosses(box, segment));
+  }
+
+  // Takes the first free place of `corners` (top left corners) for a box
+  // of this size and gives it, or null where none is free.
+  take(corners, width, height) {
+    const free = corners.find(([x, y]) => this.isFree(x, y, width, height));
+    if (free) this.avoidBox(free[0], free[1], width, height);
+    return free ?? null;
+  }
+
+  // The top left corner of a box of `width` and `height` beside the point
+  // `to`, on the side away from `from` if it can (beyond an arrow's tip),
+  // else the free place nearest to it, rings farther and farther out; where
+  // the drawing is full, the first place tried, kept inside the drawing.
+  beyond(from, to, width, height) {
+    const corners = Around(from, to, width, height, this.#size);
+    const place = this.take(corners, width, height);
+    if (place) return place;
+    const [x, y] = corners[0];
+    const inside = [Clamp(x, 1, this.#size - 1 - width),
+      Clamp(y, 1, this.#size - 1 - height)];
+    this.avoidBox(...inside, width, height);
+    return inside;
+  }
+}
+
+const Clamp = (value, low, high) => Math.min(Math.max(value, low), high);
+
+// The top left corners of a box of `width` and `height` around the point
+// `to`: first in the direction from `from` to `to`, then turning both ways
+// round it, on rings farther and farther out.
+export function Around(from, to, width, height, size) {
+  const heading = Math.atan2(to[1] - from[1], to[0] - from[0]) || 0;
+  const corners = [];
+  for (let ring = 6; ring < size; ring += ring < 30 ? 8 : 16) {
+    for (let turn = 0; turn <= 8; ++turn) {
+      for (const sign of turn === 0 || turn === 8 ? [1] : [1, -1]) {
+        const angle = heading + (sign * turn * Math.PI) / 8;
+        const [cx, cy] = [Math.cos(angle), Math.sin(angle)];
+        // The box's side or corner nearest `to` is `ring` away from it.
+        corners.push([to[0] + cx * ring + (cx - 1) * width / 2,
+          to[1] + cy * ring + (cy - 1) * height / 2]);
       }
     }
-    return top;
   }
+  return corners;
 }

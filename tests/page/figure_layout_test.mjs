@@ -3,7 +3,10 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { View2d, View3d, kStartTurn } from '../../page/figure_views.mjs';
-import { LabelPlacer, LabelSize } from '../../page/label_placement.mjs';
+import { LabelPlacer, LabelSize, SegmentCrosses }
+  from '../../page/label_placement.mjs';
+import { InsetFor, Lanes, kLaneGap, kShortest }
+  from '../../page/operand_scale.mjs';
 import { IsThreeDimensional, ParseFigure, Undrawable }
   from '../../page/figure_text.mjs';
 
@@ -67,4 +70,59 @@ test('a figure\'s text keeps the program\'s texts; what cannot be drawn says why
     assert.equal(Undrawable(ParseFigure('{"exercise":"Cross","line":"",' +
       '"first":["1","2","3"],"second":["0","1","0"],' +
       '"result":["-3","0","1"]}')), '');
+  });
+
+test('a label takes a free place near its tip, off strokes and boxes', () => {
+  const placer = new LabelPlacer(kSize);
+  const stroke = [[0, 200], [400, 200]];
+  placer.avoidSegment(...stroke);
+  placer.avoidBox(190, 100, 20, 20);
+  const size = LabelSize(['a', '(3, 4)']);
+  for (const [from, to] of [[[100, 300], [200, 200]],
+    [[100, 100], [200, 110]], [[200, 200], [399, 399]],
+    [[200, 200], [200, 200]]]) {
+    const [left, top] = placer.beyond(from, to, size.width, size.height);
+    const box = { left, top, ...size };
+    assert.ok(!SegmentCrosses(box, stroke), `${to}`);
+    assert.ok(left >= 0 && top >= 0 && left + size.width <= kSize &&
+      top + size.height <= kSize);
+    assert.ok(Math.hypot(left + size.width / 2 - to[0],
+      top + size.height / 2 - to[1]) < 80, `${to} placed far away`);
+  }
+  // A tick that finds no free place is left out.
+  assert.equal(placer.take([[185, 95], [195, 195]], 10, 10), null);
+  assert.deepEqual(placer.take([[185, 95], [300, 20]], 10, 10), [300, 20]);
+});
+
+test('vectors along one another go side by side', () => {
+  const [o, tip, half, far] = [[50, 50], [150, 150], [100, 100], [50, 250]];
+  const lanes = Lanes([[o, tip], [o, half], [half, tip], [o, far],
+    [tip, o]]);
+  assert.deepEqual(lanes.map((shift) => Math.round(Math.hypot(...shift))),
+    [0, kLaneGap, kLaneGap, 0, 3 * kLaneGap]);
+  // Sideways: across the line, and the same side whichever way it points.
+  assert.ok(Math.abs(lanes[1][0] + lanes[1][1]) < 1e-9);
+  assert.ok(Math.abs(lanes[4][0] / 3 - lanes[1][0]) < 1e-9);
+});
+
+test('vectors too short to see are enlarged in an inset by a round factor',
+  () => {
+    for (const [lengths, shown] of [
+      [[300, 0.3, 280], [false, true, false]],
+      [[300, 20, 10, 0], [false, true, true, false]],
+      [[9, 22, 80], [true, true, false]],
+      [[0.37, 300], [true, false]],
+      [[30, 24, 200], null]]) {
+      const inset = InsetFor(lengths, 104, 150);
+      assert.deepEqual(inset?.shown ?? null, shown, `${lengths}`);
+      if (!inset) continue;
+      const drawn = lengths.filter((_, i) => shown[i]);
+      assert.ok(Math.min(...drawn) * inset.factor >= kShortest, `${lengths}`);
+      assert.ok(Math.max(...drawn) * inset.factor <= 0.45 * inset.side);
+      assert.ok(inset.side >= 104 && inset.side <= 150);
+      const mantissa = inset.factor / 10 ** Math.floor(
+        Math.log10(inset.factor));
+      assert.ok([1, 1.5, 2, 2.5, 3, 4, 5, 6, 8].some(
+        (m) => Math.abs(m - mantissa) < 1e-9), `${inset.factor}`);
+    }
   });

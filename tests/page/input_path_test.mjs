@@ -8,15 +8,20 @@ import { SliceEnd } from '../../page/typeahead.mjs';
 import { Pieces } from '../../page/output_pacing.mjs';
 import { Chunks } from '../../page/read_queue.mjs';
 
-test('Ctrl-C copies a selection, Ctrl-V pastes, other keys type', () => {
+test('Ctrl-C copies a selection, Ctrl-V pastes, Tab moves on', () => {
   const Key = (code, extra = {}) =>
     ({ type: 'keydown', code, ctrlKey: true, ...extra });
+  const Tab = (extra) => ({ type: 'keydown', code: 'Tab', key: 'Tab',
+    ctrlKey: false, ...extra });
   for (const [event, selection, passes] of [
     [Key('KeyC'), false, true], [Key('KeyC'), true, false],
     [Key('KeyV'), false, false], [Key('KeyD'), false, true],
     [Key('KeyV', { shiftKey: true }), false, true],
     [{ type: 'keyup', code: 'KeyV', ctrlKey: true }, false, true],
-    [{ type: 'keydown', code: 'KeyA', ctrlKey: false }, true, true]]) {
+    [{ type: 'keydown', code: 'KeyA', ctrlKey: false }, true, true],
+    [Tab(), false, false], [Tab({ shiftKey: true }), true, false],
+    [Tab({ type: 'keypress' }), false, false],
+    [Tab({ ctrlKey: true }), false, true]]) {
     assert.equal(PassesToTerminal(event, selection), passes,
       JSON.stringify([event, selection]));
   }

@@ -221,3 +221,71 @@ export async function TimePaste(page, text) {
       .dispatchEvent(new ClipboardEvent('paste', { clipboardData }));
   }), text);
 }
+
+// Types `line` and Enter where the focus is, and waits for the answer.
+export async function TypeLine(page, line) {
+  const since = await OutputLength(page);
+  if (line) await page.keyboard.sendCharacter(line);
+  await page.keyboard.press('Enter');
+  await WaitForAnswer(page, since);
+}
+
+// Types one vector exercise from the maths menu (its menu entry, the lines
+// of its operands, and for LinInter the tenths of t) and returns the
+// result line the terminal printed.
+export async function WorkExercise(page, exercise) {
+  const kContinue = 'Press Any Key to continue...';
+  const since = (await OutputText(page)).length;
+  const { menu, first, second = [], third = [], tenths } = exercise;
+  for (const line of [menu, ...first, ...second, ...third, tenths]) {
+    if (line !== undefined) await TypeLine(page, line);
+  }
+  // The program's own output, not the screen, which may still show the
+  // request of the exercise before.
+  await page.waitForFunction((from, wanted) => {
+    const bytes = new Uint8Array(window.quillaryOutputLength);
+    let at = 0;
+    for (const chunk of window.quillaryOutput) {
+      bytes.set(chunk, at);
+      at += chunk.length;
+    }
+    return new TextDecoder().decode(bytes).slice(from).includes(wanted);
+  }, { timeout: 10000, polling: 50 }, since, kContinue);
+  const lines = (await OutputText(page)).slice(since).split('\n');
+  return lines[lines.indexOf(kContinue) - 1];
+}
+
+// The figure as drawn on the screen, in CSS pixels: the box of every text,
+// of every arrowhead and of every dot, the strokes of the vectors (each
+// with its role), the drawn length of each vector and the panel's box.
+export const FigureGeometry = (page) => page.evaluate(() => {
+  const svg = document.querySelector('#figure-panel svg');
+  const Box = (element) => {
+    const { left, top, right, bottom } = element.getBoundingClientRect();
+    return { left, top, right, bottom };
+  };
+  const ToScreen = (element, x, y) => {
+    const point = new DOMPoint(x, y).matrixTransform(element.getScreenCTM());
+    return [point.x, point.y];
+  };
+  const RoleOf = (element) =>
+    element.closest('[data-role]')?.dataset.role ?? null;
+  const texts = [...svg.querySelectorAll('text')].filter(
+    (text) => text.textContent.trim() !== '').map((text) => ({
+    text: text.textContent, role: RoleOf(text), ...Box(text) }));
+  const heads = [...svg.querySelectorAll('.arrow polygon, .arrow circle')]
+    .map((head) => ({ role: RoleOf(head), ...Box(head) }));
+  const strokes = [...svg.querySelectorAll('.arrow line')].map((line) => {
+    const [x1, y1, x2, y2] = ['x1', 'y1', 'x2', 'y2']
+      .map((name) => line[name].baseVal.value);
+    return { role: RoleOf(line), from: ToScreen(line, x1, y1),
+      to: ToScreen(line, x2, y2) };
+  });
+  const extents = [...svg.querySelectorAll('.arrow')].map((arrow) => {
+    const box = Box(arrow);
+    return { role: RoleOf(arrow), inset: !!arrow.closest('.inset'),
+      extent: Math.hypot(box.right - box.left, box.bottom - box.top) };
+  });
+  return { panel: Box(svg), texts, heads, strokes, extents,
+    shown: svg.getBoundingClientRect().width > 0 };
+});

@@ -29,7 +29,8 @@ export class FigurePanel {
   #panel;
   #toggle;
   #caption = document.createElement('p');
-  #picture = Svg('svg', { role: 'img', 'font-family': 'sans-serif' });
+  #picture = Svg('svg', { id: 'figure-picture', role: 'img',
+    'font-family': 'sans-serif' });
   #note = document.createElement('p');
   #reset = document.createElement('button');
   #controls = document.createElement('div');

@@ -255,7 +255,8 @@ export async function WorkExercise(page, exercise) {
   return lines[lines.indexOf(kContinue) - 1];
 }
 
-// The figure as drawn on the screen, in CSS pixels: the box of every text,
+// The figure as drawn on the screen, in CSS pixels: the box and colour of
+// every text,
 // of every arrowhead and of every dot, the strokes of the vectors (each
 // with its role), the drawn length of each vector and the panel's box.
 export const FigureGeometry = (page) => page.evaluate(() => {
@@ -272,7 +273,8 @@ export const FigureGeometry = (page) => page.evaluate(() => {
     element.closest('[data-role]')?.dataset.role ?? null;
   const texts = [...svg.querySelectorAll('text')].filter(
     (text) => text.textContent.trim() !== '').map((text) => ({
-    text: text.textContent, role: RoleOf(text), ...Box(text) }));
+    text: text.textContent, role: RoleOf(text), ...Box(text),
+    fill: getComputedStyle(text).fill }));
   const heads = [...svg.querySelectorAll('.arrow polygon, .arrow circle')]
     .map((head) => ({ role: RoleOf(head), ...Box(head) }));
   const strokes = [...svg.querySelectorAll('.arrow line')].map((line) => {

@@ -21,6 +21,8 @@ const kDevices = {
   laptop: { width: 1280, height: 800 },
 };
 const kSmallestText = 12;
+const kPanelColor = 'rgb(11, 11, 11)';
+const kTextContrast = 4.5;
 const kShortestVector = 24;
 const kLargest = '2147483647';
 
@@ -92,6 +94,17 @@ function Crosses(box, { from, to }, inset = 1) {
   return low <= high;
 }
 
+// The contrast of two colours "rgb(r, g, b)", as WCAG reckons it.
+function Contrast(...colors) {
+  const [high, low] = colors.map((color) => color.match(/\d+/g)
+    .slice(0, 3).map((c) => {
+      const v = Number(c) / 255;
+      return v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4;
+    })).map(([r, g, b]) => 0.2126 * r + 0.7152 * g + 0.0722 * b + 0.05)
+    .sort((a, b) => b - a);
+  return high / low;
+}
+
 // What is wrong with the figure as drawn: each fault as a line of text.
 function Faults(geometry, zeroRoles) {
   const faults = [];
@@ -99,6 +112,9 @@ function Faults(geometry, zeroRoles) {
   for (const text of texts) {
     const height = text.bottom - text.top;
     if (height < kSmallestText) faults.push(`"${text.text}" ${height} px`);
+    if (Contrast(text.fill, kPanelColor) < kTextContrast) {
+      faults.push(`"${text.text}" in ${text.fill}`);
+    }
   }
   texts.forEach((text, index) => {
     for (const other of texts.slice(index + 1)) {
@@ -222,3 +238,88 @@ for (const [device, viewport] of Object.entries(kDevices)) {
     await page.close();
   });
 }
+
+// The element that has the focus: its id, or the terminal for xterm.js's
+// own field, or null past the page's last control; and whether it, or the
+// terminal around it, shows an outline.
+const FocusedControl = (page) => page.evaluate(() => {
+  const element = document.activeElement;
+  if (element === document.body) return { id: null };
+  const shown = element.closest('#terminal') ?? element;
+  const style = getComputedStyle(shown);
+  return {
+    id: element.closest('#terminal') ? 'terminal' : element.id ||
+      element.textContent.trim() || element.tagName,
+    outlined: style.outlineStyle !== 'none' &&
+      parseFloat(style.outlineWidth) >= 2,
+  };
+});
+
+// Tab and Shift+Tab leave the terminal, and what the learner types next
+// reaches the program with no Tab in it; walking the page by Tab reaches
+// every control in the page's order, each outlined.
+test('the keyboard leaves the terminal and reaches every control', async () => {
+  const page = await OpenAtMathsMenu(kDevices.laptop);
+  await browser.WorkExercise(page, kCases.find((c) => c.name === 'cross'));
+  await page.focus('.xterm-helper-textarea');
+  await page.keyboard.press('Tab');
+  assert.notEqual((await FocusedControl(page)).id, 'terminal');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  assert.equal((await FocusedControl(page)).id, 'terminal');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  assert.equal((await FocusedControl(page)).id, 'help-open');
+  await page.focus('.xterm-helper-textarea');
+  const since = await browser.OutputLength(page);
+  await browser.TypeLine(page, '');
+  await browser.TypeLine(page, '3');
+  const answer = (await browser.OutputText(page)).slice(since);
+  assert.ok(!answer.includes('\t'));
+  assert.match(answer, /Please Enter a value for X1/);
+  // From past the last control, Tab starts again at the top.
+  await page.focus('#answer-line button[type="submit"]');
+  await page.keyboard.press('Tab');
+  const reached = [];
+  for (let presses = 0; presses < 20; ++presses) {
+    await page.keyboard.press('Tab');
+    const control = await FocusedControl(page);
+    if (control.id === null || reached.includes(control.id)) break;
+    assert.ok(control.outlined, `${control.id} shows no focus`);
+    reached.push(control.id);
+  }
+  const wanted = ['help-open', 'terminal', 'figure-picture', 'reset-view',
+    'screen-reader', 'figure-switch', 'end-input', 'interrupt', 'answer',
+    'Send'];
+  assert.deepEqual(reached.filter((id) => wanted.includes(id)), wanted);
+  await page.close();
+});
+
+// With a phone's keyboard up the figure gives up its room: the terminal
+// keeps 8 rows and more, the last of them the prompt; with the keyboard
+// down the figure is back.
+test('with a phone keyboard up the terminal keeps its rows', async () => {
+  const page = await OpenAtMathsMenu(kDevices.phone);
+  await browser.WorkExercise(page, kCases[0]);
+  await browser.TypeLine(page, '');
+  await page.setViewport({ ...kDevices.phone, height: 480 });
+  await page.waitForFunction(() =>
+    document.querySelector('#figure-panel svg').clientHeight === 0);
+  const rows = await page.evaluate(() => {
+    const screen = document.querySelector('.xterm-screen')
+      .getBoundingClientRect();
+    const terminal = document.getElementById('terminal')
+      .getBoundingClientRect();
+    const rowHeight = screen.height /
+      document.querySelectorAll('.xterm-rows > div').length;
+    return Math.floor((Math.min(screen.bottom, terminal.bottom,
+      innerHeight) - Math.max(screen.top, terminal.top, 0)) / rowHeight);
+  });
+  assert.ok(rows >= 8, `${rows} rows`);
+  const lines = (await browser.ScreenLines(page)).filter((line) => line);
+  assert.equal(lines.at(-1), 'Q) Quit');
+  await page.setViewport(kDevices.phone);
+  await page.waitForFunction(() =>
+    document.querySelector('#figure-panel svg').clientHeight > 200);
+  await page.close();
+});

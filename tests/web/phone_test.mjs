@@ -232,6 +232,13 @@ const kAudits = [
     }
     await page.waitForSelector('#figure-panel [data-role="result"]');
   }],
+  ['with a figure that turns', kPhone, async (page) => {
+    for (const line of ['Ada', '2', '8', '3', '-2', '5', '-1', '4', '2']) {
+      await page.keyboard.sendCharacter(line);
+      await page.keyboard.press('Enter');
+    }
+    await page.waitForSelector('#figure-panel [data-role="result"]');
+  }],
   ['after a run has ended', kPhone, async (page) => {
     await page.tap('#end-input');
     await browser.WaitForScreen(page, kEnded);

@@ -1,10 +1,8 @@
 // The working's mathematics as MathML, with no document: each node of a
 // step's "math" (maths/working.h writes them) becomes a tree of MathML tags
-// and texts, and a step is cut into links before each "=" of its outer
-// level and after each comma of a vector there, so that a long line can
-// break between its links on a narrow screen. Every number is the
-// program's text, only its minus sign drawn as a minus; nothing is
-// computed here.
+// and texts, and a step is cut into links where a long line may break on
+// a narrow screen. Every number is the program's text, only its minus
+// sign drawn as a minus; nothing is computed here.
 
 // An element of the tree: its MathML tag, attributes and children (trees
 // or texts).
@@ -57,25 +55,33 @@ export function ToMathMl([name, ...parts]) {
   return Make(...parts);
 }
 
-const IsEquals = ([name, text]) => name === 'mo' && text === '=';
+// Where a line may break: before an "=", and before a "+" or "−" outside
+// every bracket, of the outer level; and after each comma of a vector
+// there, as a cross product of long numbers is wider than a phone.
+const kBreaksBefore = ['=', '+', '\u2212'];
 
-// A step's math as its links: the first runs up to the first "=" of the
-// outer level, each further one starts with its "=", and a vector of the
-// outer level breaks after each of its commas too, as a cross product of
-// long numbers is wider than a phone. Each link is a tree to put in a
-// <math> element of its own.
+// A step's math as its links, each a tree to put in a <math> element of
+// its own, with a break opportunity between them.
 export function Links(math) {
-  const links = [];
+  const links = [[]];
+  let depth = 0;
   for (const node of math) {
-    if (links.length === 0 || IsEquals(node)) links.push([]);
-    if (node[0] !== 'tuple') {
+    const [name, text] = node;
+    if (name === 'mo' && text === '(') depth += 1;
+    if (name === 'mo' && text === ')') depth -= 1;
+    if (name === 'mo' && depth === 0 && kBreaksBefore.includes(text)) {
+      // First in its <math>, it would be taken for a sign and lose its
+      // spacing.
+      links.push([Tag('mo', [text], { form: 'infix' })]);
+    } else if (name === 'tuple') {
+      for (const part of TupleParts(node[1])) {
+        links.at(-1).push(part);
+        if (part.tag === 'mo' && part.children[0] === ',') links.push([]);
+      }
+    } else {
       links.at(-1).push(ToMathMl(node));
-      continue;
-    }
-    for (const part of TupleParts(node[1])) {
-      links.at(-1).push(part);
-      if (part.tag === 'mo' && part.children[0] === ',') links.push([]);
     }
   }
-  return links.map((nodes) => Tag('mrow', nodes));
+  return links.filter((nodes) => nodes.length > 0)
+    .map((nodes) => Tag('mrow', nodes));
 }

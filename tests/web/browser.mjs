@@ -255,6 +255,16 @@ export async function WorkExercise(page, exercise) {
   return lines[lines.indexOf(kContinue) - 1];
 }
 
+// The numbers of a result line: the components in its last parentheses, or
+// the number after its last blank.
+export function PrintedResult(line) {
+  if (line.endsWith(')')) {
+    return line.slice(line.lastIndexOf('(') + 1, -1).split(',')
+      .map((part) => part.trim());
+  }
+  return [line.slice(line.lastIndexOf(' ') + 1)];
+}
+
 // The figure as drawn on the screen, in CSS pixels: the box and colour of
 // every text,
 // of every arrowhead and of every dot, the strokes of the vectors (each

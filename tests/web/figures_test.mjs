@@ -90,16 +90,6 @@ async function Work(page, exercise) {
   return lines[lines.indexOf(kContinue) - 1];
 }
 
-// The numbers of a result line: the components in its last parentheses, or
-// the number after its last blank.
-function PrintedResult(line) {
-  if (line.endsWith(')')) {
-    return line.slice(line.lastIndexOf('(') + 1, -1).split(',')
-      .map((part) => part.trim());
-  }
-  return [line.slice(line.lastIndexOf(' ') + 1)];
-}
-
 // The panel as a test reads it: whether it shows, its text, its image's
 // name, and each element with a role and its numbers.
 const Panel = (page) => page.$eval('#figure-panel', (panel) => ({
@@ -130,7 +120,7 @@ function AssertFigure(panel, exercise, line) {
     assert.deepEqual(panel.drawn, {});
     return;
   }
-  assert.deepEqual(panel.drawn.result, PrintedResult(line));
+  assert.deepEqual(panel.drawn.result, browser.PrintedResult(line));
   const echoed = line.match(/vector \((.*)\) is/)?.[1].split(', ');
   assert.deepEqual(panel.drawn.first, echoed ?? exercise.first);
   for (const role of ['second', 'third']) {

@@ -194,7 +194,10 @@ async function ManualSections() {
     .map((match) => match[1]);
 }
 
-test('Help shows the whole manual page and Escape closes it', async () => {
+// The guide to the page comes first, the manual page after it; neither
+// makes the dialog scroll sideways on a phone.
+test('Help opens with the guide, then the whole manual page, and Escape ' +
+  'closes it', async () => {
   const page = await OpenAtGreeting();
   await page.tap('#help-open');
   const shown = await page.$eval('#help', (dialog) => ({
@@ -202,8 +205,21 @@ test('Help shows the whole manual page and Escape closes it', async () => {
     headings: [...dialog.querySelectorAll('h1')]
       .map((heading) => heading.textContent.replace(/\s+/g, ' ')),
     text: dialog.textContent.replace(/\s+/g, ' '),
+    guide: dialog.querySelector('.guide')?.textContent ?? '',
+    guideFirst: Boolean(dialog.querySelector('.guide')
+      ?.compareDocumentPosition(dialog.querySelector('.manual')) &
+      Node.DOCUMENT_POSITION_FOLLOWING),
+    sideways: [dialog, ...dialog.querySelectorAll('pre, table')]
+      .filter((element) => element.scrollWidth > element.clientWidth)
+      .map((element) => element.tagName),
   }));
   assert.equal(shown.open, true);
+  assert.equal(shown.guideFirst, true);
+  for (const words of [/Send/, /whole number/, /tenths: .*5.* means 0\.5/,
+    /VectorAddition/, /SurfaceNormal/, /End input/, /Figures/]) {
+    assert.match(shown.guide, words);
+  }
+  assert.deepEqual(shown.sideways, []);
   const sections = await ManualSections();
   assert.ok(sections.includes('DESCRIPTION') && sections.includes('EXIT STATUS'));
   assert.deepEqual(shown.headings, sections);
@@ -238,6 +254,15 @@ const kAudits = [
       await page.keyboard.press('Enter');
     }
     await page.waitForSelector('#figure-panel [data-role="result"]');
+  }],
+  ['with the working open', kPhone, async (page) => {
+    for (const line of ['Ada', '2', '7', '3', '4', '-1', '2']) {
+      await page.keyboard.sendCharacter(line);
+      await page.keyboard.press('Enter');
+    }
+    await page.waitForSelector('#working:not([hidden]) summary');
+    await page.tap('#working summary');
+    await page.waitForSelector('#working[open] math');
   }],
   ['after a run has ended', kPhone, async (page) => {
     await page.tap('#end-input');

@@ -1,0 +1,183 @@
+// The working and the prompt hint in headless Chromium: each vector
+// exercise typed into a fresh page, on a laptop and on a phone. The Working
+// section must show the operands as typed and end in the number the
+// terminal printed, legibly and within the page's width; the hint beside
+// the answer line must say what each prompt takes and, after a refused
+// line, why. The Working sections are saved as screenshots in
+// QUILLARY_FIGURES (working_<device>_<exercise>.png), to be looked at.
+//   node --test working_test.mjs   (QUILLARY_PAGE: the built quillary.html)
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdir } from 'node:fs/promises';
+import path from 'node:path';
+import * as browser from './browser.mjs';
+
+const kGreeting = 'What would you like me to call you?';
+const kScreenshots = process.env.QUILLARY_FIGURES ?? 'build-web/figures';
+const kLaptop = { width: 1280, height: 800 };
+const kSmallestText = 14;
+
+// One case of each exercise, with negative, zero and clamped operands;
+// `refused`, typed before the first operand (or before t), must be refused
+// for the reason `why`.
+const kExercises = [
+  { name: 'vector_addition', menu: '2', first: ['-3', '4'],
+    second: ['5', '-12'], refused: '0.5', why: /point/ },
+  { name: 'vector_sub', menu: '3', first: ['-5', '3'], second: ['2', '-7'],
+    refused: '5-', why: /minus sign/ },
+  { name: 'distance', menu: '4', first: ['-2', '1'], second: ['30', '25'] },
+  { name: 'magniute', menu: '5', first: ['1', '1'] },
+  { name: 'lin_inter', menu: '6', first: ['1', '1'], second: ['2', '3'],
+    tenths: '-7', refused: '0.5', why: /tenths/ },
+  // Rounding puts the cosine past 1, where the program clamps it.
+  { name: 'dot_clamped', menu: '7', first: ['12', '12'],
+    second: ['12', '12'] },
+  { name: 'cross', menu: '8', first: ['0', '-1', '0'],
+    second: ['1', '0', '0'] },
+  { name: 'normalize_zero', menu: '9', first: ['0', '0'] },
+  { name: 'surface_normal', menu: '10', first: ['-1', '-2', '-3'],
+    second: ['4', '-5', '6'], third: ['-7', '8', '-9'] },
+];
+
+let chromium;
+before(async () => {
+  chromium = await browser.LaunchBrowser();
+  await mkdir(kScreenshots, { recursive: true });
+});
+after(() => browser.CloseBrowser(chromium));
+
+const Hint = (page) => page.$eval('#answer-hint', (hint) => hint.textContent);
+
+// The Working section as a reader sees it: whether it is open, the numbers
+// of its operands and of its last step (each minus sign read as the
+// program's "-"), its notes, and the size of its smallest text.
+const Working = (page) => page.$eval('#working', (section) => {
+  // The 1 of p_1 is a name, not a number of the working.
+  const Numbers = (element) => [...element?.querySelectorAll('mn') ?? []]
+    .filter((number) => !number.closest('msub'))
+    .map((number) => number.textContent.replace('\u2212', '-'));
+  const texts = [...section.querySelectorAll('li p, math, summary')];
+  return {
+    open: section.open,
+    shown: !section.hidden && section.offsetWidth > 0,
+    operands: Numbers(section.querySelector('.working-operands')),
+    last: Numbers(section.querySelector('.working-step > li:last-child')),
+    notes: [...section.querySelectorAll('.working-note')]
+      .map((note) => note.textContent),
+    smallest: Math.min(...texts.map((element) =>
+      parseFloat(getComputedStyle(element).fontSize))),
+  };
+});
+
+// Types the exercise into the page at the maths menu, checking the hint
+// at its first operand and at t, and after the refused line; returns the
+// result line the terminal printed.
+async function WorkWithHints(page, exercise) {
+  const { menu, first, second = [], third = [], tenths, refused } = exercise;
+  await browser.TypeLine(page, menu);
+  assert.match(await Hint(page), /whole number/);
+  const operands = [...first, ...second, ...third];
+  const refuse = async (wanted) => {
+    await browser.TypeLine(page, refused);
+    const hint = await Hint(page);
+    assert.match(hint, /^Not taken: /);
+    assert.match(hint, exercise.why);
+    assert.match(hint, wanted);
+  };
+  if (refused && !tenths) await refuse(/whole number/);
+  for (const operand of operands.slice(0, -1)) {
+    await browser.TypeLine(page, operand);
+  }
+  const rest = { menu: operands.at(-1), first: [] };
+  if (tenths) {
+    await browser.TypeLine(page, operands.at(-1));
+    assert.match(await Hint(page), /tenths/);
+    if (refused) await refuse(/tenths/);
+    Object.assign(rest, { menu: tenths });
+  }
+  const line = await browser.WorkExercise(page, rest);
+  assert.match(await Hint(page), /Enter to continue/);
+  return line;
+}
+
+async function OpenAtMathsMenu(viewport) {
+  const errors = [];
+  const { page } = await browser.OpenPage(chromium, browser.kPage, viewport,
+    (tab) => tab.on('pageerror',
+      (error) => errors.push(error.stack ?? String(error))));
+  await browser.WaitForScreen(page, kGreeting);
+  assert.match(await Hint(page), /a name/);
+  for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
+  assert.match(await Hint(page), /choice from the menu/);
+  return { page, errors };
+}
+
+function AssertWorking(working, exercise, line) {
+  const { first, second = [], third = [], tenths } = exercise;
+  assert.equal(working.shown, true);
+  assert.deepEqual(working.operands,
+    [...first, ...second, ...third, ...tenths ? [tenths] : []]);
+  const printed = browser.PrintedResult(line);
+  assert.deepEqual(working.last.slice(-printed.length), printed);
+  assert.ok(working.smallest >= kSmallestText, `${working.smallest} px`);
+}
+
+// The screen as the learner sees it with the working scrolled into view.
+async function Screenshot(page, device, exercise) {
+  await page.$eval('#working', (section) => section.scrollIntoView());
+  await page.screenshot({
+    path: path.join(kScreenshots, `working_${device}_${exercise.name}.png`),
+  });
+}
+
+for (const exercise of kExercises) {
+  test(`${exercise.name}: its working ends in the printed result, and ` +
+    'every prompt says what it takes', async () => {
+    const { page, errors } = await OpenAtMathsMenu(kLaptop);
+    const line = await WorkWithHints(page, exercise);
+    const working = await Working(page);
+    assert.equal(working.open, true);
+    AssertWorking(working, exercise, line);
+    if (exercise.name === 'dot_clamped') {
+      assert.ok(working.notes.some((note) => /clamp/.test(note)));
+    }
+    if (exercise.name === 'normalize_zero') {
+      assert.ok(working.notes.some((note) => /no direction/.test(note)));
+    }
+    await Screenshot(page, 'laptop', exercise);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  test(`${exercise.name} on a phone: the working opens, legible and ` +
+    'no wider than the page', async () => {
+    const { page, errors } = await OpenAtMathsMenu(browser.kPhone);
+    const line = await browser.WorkExercise(page, exercise);
+    assert.equal((await Working(page)).open, false);
+    await page.tap('#working summary');
+    const working = await Working(page);
+    assert.equal(working.open, true);
+    AssertWorking(working, exercise, line);
+    const widths = await page.evaluate(() => ({
+      page: document.documentElement.scrollWidth,
+      working: document.querySelector('#working').scrollWidth,
+      room: document.querySelector('#working').clientWidth,
+    }));
+    assert.ok(widths.page <= browser.kPhone.width, JSON.stringify(widths));
+    assert.ok(widths.working <= widths.room, JSON.stringify(widths));
+    await Screenshot(page, 'phone', exercise);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+}
+
+// A screen reader hears the hint once it has settled: the same words.
+test('the hint reaches a screen reader once settled', async () => {
+  const { page } = await OpenAtMathsMenu(kLaptop);
+  for (const line of ['2', '1e6']) await browser.TypeLine(page, line);
+  await page.waitForFunction(() =>
+    document.querySelector('#answer-hint-spoken').textContent ===
+    document.querySelector('#answer-hint').textContent, { timeout: 3000 });
+  assert.match(await Hint(page), /^Not taken: .*A whole number/);
+  await page.close();
+});

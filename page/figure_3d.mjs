@@ -13,6 +13,7 @@ import {
 } from './figure_svg.mjs';
 import { View3d } from './figure_views.mjs';
 import { LabelPlacer, kFontSize } from './label_placement.mjs';
+import { Lanes } from './operand_scale.mjs';
 
 const kOrigin = [0, 0, 0];
 
@@ -77,7 +78,10 @@ const Plus = (a, b) => a.map((v, i) => v + b[i]);
 
 function VectorShape(view, role, value, name, from = kOrigin) {
   const end = Plus(value.at, from);
-  const [start, tip] = [view.ToPixels(from), view.ToPixels(end)];
+  const ends = [view.ToPixels(from), view.ToPixels(end)];
+  view.segments.push(ends);
+  const [dx, dy] = Lanes(view.segments).at(-1);
+  const [start, tip] = ends.map(([x, y]) => [x + dx, y + dy]);
   const group = Svg('g', DataOf(role, value), [
     DropLine(view, end, kColors[role]),
     Arrow(start, tip, kColors[role], { placer: view.labels })]);
@@ -138,7 +142,7 @@ export function Draw3d(figure, turn, size) {
   const [extent, draw] = exercise(figure);
   const pending = [];
   const view = { ...View3d(extent, turn, size),
-    labels: new LabelPlacer(size), vectors: [],
+    labels: new LabelPlacer(size), segments: [], vectors: [],
     later: (place) => pending.push(place) };
   const grid = Grid(view);
   const shapes = draw(view);

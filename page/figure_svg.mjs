@@ -3,7 +3,7 @@
 // value's printed numbers. Positions are in the drawing's own units, which
 // are CSS pixels; nothing here knows which exercise it draws.
 import { LabelPlacer, LabelSize, kFontSize } from './label_placement.mjs';
-import { InsetFor } from './operand_scale.mjs';
+import { InsetFor, Lanes } from './operand_scale.mjs';
 import { TickText } from './figure_numbers.mjs';
 
 const kNamespace = 'http://www.w3.org/2000/svg';
@@ -134,16 +134,20 @@ export function Inset(vectors, plot, placer) {
   const titleCorner = [side - titleSize.width - 3, 3];
   own.avoidBox(...titleCorner, titleSize.width, titleSize.height);
   const center = [side / 2, side / 2 + titleSize.height / 2];
-  const shapes = vectors.filter((_, i) => inset.shown[i]).map(
-    ({ role, name, value, from, to }) => {
-      const tip = [center[0] + (to[0] - from[0]) * inset.factor,
-        center[1] + (to[1] - from[1]) * inset.factor];
-      return [Svg('g', DataOf(role, value),
-        [Arrow(center, tip, kColors[role], { placer: own })]), tip, name,
-      role];
-    });
-  const labels = shapes.map(([, tip, name, role]) =>
-    LabelBeyond(own, center, tip, name, kColors[role]));
+  const shown = vectors.filter((_, i) => inset.shown[i]);
+  const ends = shown.map(({ from, to }) => [center,
+    [center[0] + (to[0] - from[0]) * inset.factor,
+      center[1] + (to[1] - from[1]) * inset.factor]]);
+  const lanes = Lanes(ends);
+  const shapes = shown.map(({ role, name, value }, i) => {
+    const [start, tip] = ends[i].map(([x, y]) =>
+      [x + lanes[i][0], y + lanes[i][1]]);
+    return [Svg('g', DataOf(role, value),
+      [Arrow(start, tip, kColors[role], { placer: own })]), start, tip, name,
+    role];
+  });
+  const labels = shapes.map(([, start, tip, name, role]) =>
+    LabelBeyond(own, start, tip, name, kColors[role]));
   return Svg('g', { class: 'inset', transform: `translate(${left} ${top})` },
     [Svg('rect', { x: 0.5, y: 0.5, width: side - 1, height: side - 1,
       fill: kColors.background, stroke: kColors.axis }),

@@ -14,7 +14,8 @@ const Minus = (a, b) => [a[0] - b[0], a[1] - b[1]];
 const Dot = (a, b) => a[0] * b[0] + a[1] * b[1];
 
 // Whether the segment `[a0, a1]` lies along `[b0, b1]`: both ends within
-// 3 pixels of b's line and the two overlapping by more than 4 pixels.
+// 6 pixels of b's line (where their strokes and heads would touch) and the
+// two overlapping by more than 4 pixels.
 function LiesAlong([a0, a1], [b0, b1]) {
   const along = Minus(b1, b0);
   const length = Math.hypot(...along);
@@ -22,7 +23,7 @@ function LiesAlong([a0, a1], [b0, b1]) {
   const unit = [along[0] / length, along[1] / length];
   const across = (p) => Math.abs(Minus(p, b0)[0] * unit[1] -
     Minus(p, b0)[1] * unit[0]);
-  if (across(a0) > 3 || across(a1) > 3) return false;
+  if (across(a0) > 6 || across(a1) > 6) return false;
   const [s0, s1] = [Dot(Minus(a0, b0), unit), Dot(Minus(a1, b0), unit)];
   return Math.min(Math.max(s0, s1), length) - Math.max(Math.min(s0, s1), 0) > 4;
 }

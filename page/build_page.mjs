@@ -11,37 +11,24 @@ import { readFile, writeFile } from 'node:fs/promises';
 import { fileURLToPath } from 'node:url';
 import { deflateRawSync } from 'node:zlib';
 import path from 'node:path';
+import { CompileProgram } from './compile_program.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 
-// The program's WebAssembly, written beside its module, as the module
-// 'quillary-program-binary': raw deflate in base64. Base64 of the raw bytes
-// would compress a third worse, as its characters cut across the bytes.
-function ProgramBinary(programModule) {
-  const wasm = programModule.replace(/\.m?js$/, '.wasm');
-  return {
-    name: 'quillary-program-binary',
-    setup(builder) {
-      builder.onResolve({ filter: /^quillary-program-binary$/ },
-        () => ({ path: wasm, namespace: 'program-binary' }));
-      builder.onLoad({ filter: /.*/, namespace: 'program-binary' },
-        async () => ({
-          contents: deflateRawSync(await readFile(wasm), { level: 9 })
-            .toString('base64'),
-          loader: 'text',
-        }));
-    },
-  };
+// The script that compiles the program's WebAssembly, written beside its
+// module, as the page receives it: raw deflate in base64, which the page's
+// own compression takes back to about the deflated size (base64 of the raw
+// bytes would compress a third worse, as its characters cut across them).
+async function ProgramBinaryScript(programModule) {
+  const wasm = await readFile(programModule.replace(/\.m?js$/, '.wasm'));
+  const base64 = deflateRawSync(wasm, { level: 9 }).toString('base64');
+  return `globalThis.quillaryProgram = (${CompileProgram})('${base64}');`;
 }
 
 async function Bundle(programModule) {
   const result = await build({
     entryPoints: [path.join(here, 'page.mjs')],
-    alias: {
-      'quillary-program': path.join(here, 'embedded_program.mjs'),
-      'quillary-program-module': programModule,
-    },
-    plugins: [ProgramBinary(programModule)],
+    alias: { 'quillary-program': programModule },
     // Only the program's console for Node (node_console.js) names these,
     // and it stands aside in a browser.
     external: ['fs', 'tty'],
@@ -81,6 +68,8 @@ async function Main([programModule, outputFile, mandoc, manualPage]) {
   page = Inline(page, '<!-- manual page -->',
     (await ManualPage(mandoc, manualPage)).trim());
   page = Inline(page, '/* page styles */', style.trim());
+  page = Inline(page, '/* program binary */',
+    await ProgramBinaryScript(programModule));
   page = Inline(page, '/* page script */', script.trim());
   await writeFile(outputFile, page);
 }

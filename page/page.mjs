@@ -9,6 +9,7 @@ import { AnswerHint } from './answer_hint.mjs';
 import { OpenAnswerLine, FocusForTyping } from './answer_line.mjs';
 import { FigurePanel } from './figure_panel.mjs';
 import { OpenHelp } from './help.mjs';
+import { NextTask } from './next_task.mjs';
 import { OutputPacer } from './output_pacing.mjs';
 import { ReadQueue } from './read_queue.mjs';
 import { Runs } from './run.mjs';
@@ -31,17 +32,28 @@ slave.onSignal((signal) => {
   if (signal === 'SIGINT') runs.interrupt();
 });
 
-const element = document.getElementById('terminal');
-const terminal = OpenTerminal(element, (opened) => {
-  typeahead.connect(opened, master);
-  typeahead.slicePastes(opened, element);
-});
-OpenHelp();
-new FigurePanel(document.getElementById('figure-panel'),
-  document.getElementById('figure-switch')).open();
-new WorkingSection(document.getElementById('figure-panel')).open();
-new AnswerHint(document.getElementById('answer-hint'),
-  document.getElementById('answer-hint-spoken')).open();
-OpenAnswerLine(terminal, element, typeahead);
-FocusForTyping(terminal);
-runs.start();
+// Each part is made in a task of its own, after the terminal's code was
+// evaluated in the script's first, so that no task holds a slow phone's
+// page for long before the greeting.
+const Yield = () => new Promise((resolve) => NextTask(resolve));
+
+async function Open() {
+  await Yield();
+  const element = document.getElementById('terminal');
+  const terminal = OpenTerminal(element, (opened) => {
+    typeahead.connect(opened, master);
+    typeahead.slicePastes(opened, element);
+  });
+  await Yield();
+  OpenHelp();
+  new FigurePanel(document.getElementById('figure-panel'),
+    document.getElementById('figure-switch')).open();
+  new WorkingSection(document.getElementById('figure-panel')).open();
+  new AnswerHint(document.getElementById('answer-hint'),
+    document.getElementById('answer-hint-spoken')).open();
+  OpenAnswerLine(terminal, element, typeahead);
+  FocusForTyping(terminal);
+  runs.start();
+}
+
+Open();

@@ -62,11 +62,13 @@ export class Typeahead {
   }
 
   // Takes pastes into the terminal from xterm.js, which would hand each on
-  // whole, and types them, with each line break as the Enter key's CR.
+  // whole, and types them, with each line break as the Enter key's CR. Like
+  // xterm.js's own, it empties the terminal's hidden textarea and leaves the
+  // browser to put the text there, so that no paste is seen refused.
   slicePastes(terminal, element) {
     const Paste = (event) => {
-      event.preventDefault();
       event.stopPropagation();
+      terminal.textarea.value = '';
       const text = event.clipboardData?.getData('text/plain') ?? '';
       terminal.scrollToBottom();
       this.type(text.replace(/\r?\n/g, '\r'));

@@ -91,9 +91,12 @@ function VectorShape(view, role, value, name, from = kOrigin) {
   return group;
 }
 
+// A point of a triangle whose middle is `center`.
 function PointShape(view, role, value, name, center) {
   const at = view.ToPixels(value.at);
   view.labels.avoidBox(at[0] - 4, at[1] - 4, 8, 8);
+  view.vectors.push({ role, name, value, from: view.ToPixels(center), to: at,
+    point: true });
   const group = Svg('g', DataOf(role, value), [
     DropLine(view, value.at, kColors[role]),
     Svg('circle', { cx: at[0], cy: at[1], r: 4, fill: kColors[role] })]);

@@ -111,15 +111,18 @@ export function Arrow(from, to, color, { dashed = false, placer } = {}) {
 const kInsetCorners = [[0, 0], [1, 0], [0, 1], [1, 1]];
 
 // The inset of the vectors in `vectors` ({ role, name, value, from, to },
-// drawn at the figure's scale) that are too short to see: a framed square
+// drawn at the figure's scale; with `point`, a point `to` seen from the
+// middle `from` of the points beside it) that are too short to see, or too
+// near one another: a framed square
 // in a corner of `plot` ({ left, top, right, bottom }) that no stroke
 // crosses, named by its enlargement ("inset \u00d7 500"), in which each is
-// drawn from an origin of its own; the placer keeps labels off it. Null
+// drawn from an origin of its own (the points as dots joined by a
+// polygon); the placer keeps labels off it. Null
 // where every vector is long enough.
 export function Inset(vectors, plot, placer) {
   const inset = InsetFor(vectors.map(({ from, to }) =>
     Math.hypot(to[0] - from[0], to[1] - from[1])), 104,
-  0.52 * Math.min(plot.right - plot.left, plot.bottom - plot.top));
+  0.56 * Math.min(plot.right - plot.left, plot.bottom - plot.top));
   if (!inset) return null;
   const { side } = inset;
   const places = kInsetCorners.map(([right, bottom]) => [
@@ -133,19 +136,29 @@ export function Inset(vectors, plot, placer) {
   const titleSize = LabelSize([title], kFontSize.tick);
   const titleCorner = [side - titleSize.width - 3, 3];
   own.avoidBox(...titleCorner, titleSize.width, titleSize.height);
-  const center = [side / 2, side / 2 + titleSize.height / 2];
+  // The middle of the room under the title, which the vectors reach at
+  // most 40% of the side away from.
+  const center = [side / 2, (side + titleSize.height + 3) / 2];
   const shown = vectors.filter((_, i) => inset.shown[i]);
   const ends = shown.map(({ from, to }) => [center,
     [center[0] + (to[0] - from[0]) * inset.factor,
       center[1] + (to[1] - from[1]) * inset.factor]]);
-  const lanes = Lanes(ends);
-  const shapes = shown.map(({ role, name, value }, i) => {
+  const lanes = Lanes(ends.map((end, i) =>
+    (shown[i].point ? [center, center] : end)));
+  const shapes = shown.map(({ role, name, value, point }, i) => {
     const [start, tip] = ends[i].map(([x, y]) =>
       [x + lanes[i][0], y + lanes[i][1]]);
-    return [Svg('g', DataOf(role, value),
-      [Arrow(start, tip, kColors[role], { placer: own })]), start, tip, name,
+    if (point) own.avoidBox(tip[0] - 4, tip[1] - 4, 8, 8);
+    return [Svg('g', DataOf(role, value), [point
+      ? Svg('circle', { cx: tip[0], cy: tip[1], r: 4, fill: kColors[role] })
+      : Arrow(start, tip, kColors[role], { placer: own })]), start, tip, name,
     role];
   });
+  const corners = shapes.filter((_, i) => shown[i].point)
+    .map(([, , tip]) => tip.join(','));
+  const polygon = corners.length < 3 ? [] : [Svg('polygon', {
+    points: corners.join(' '), fill: kColors.third, 'fill-opacity': 0.18,
+    stroke: kColors.third, 'stroke-opacity': 0.5 })];
   const labels = shapes.map(([, start, tip, name, role]) =>
     LabelBeyond(own, start, tip, name, kColors[role]));
   return Svg('g', { class: 'inset', transform: `translate(${left} ${top})` },
@@ -153,5 +166,5 @@ export function Inset(vectors, plot, placer) {
       fill: kColors.background, stroke: kColors.axis }),
     Label(titleCorner, title, kColors.tick, {}, kFontSize.tick),
     Svg('circle', { cx: center[0], cy: center[1], r: 2, fill: kColors.axis }),
-    ...shapes.map(([shape]) => shape), ...labels]);
+    ...polygon, ...shapes.map(([shape]) => shape), ...labels]);
 }

@@ -61,7 +61,7 @@ function RoundUp(limit) {
 // vectors aside, as a point has no length to show), its side, from
 // `smallest` to `largest`, and the round factor, at least 1.5, by which it
 // enlarges them: the least that makes the shortest kShortest long where
-// the inset can hold the longest, from its middle, within 45% of its side;
+// the inset can hold the longest, from its middle, within 40% of its side;
 // null when every vector is long enough.
 export function InsetFor(lengths, smallest, largest) {
   const shown = lengths.map((length) => length > 0 && length < kShortest);
@@ -70,8 +70,8 @@ export function InsetFor(lengths, smallest, largest) {
   const [shortest, longest] = [Math.min(...drawn), Math.max(...drawn)];
   const enough = RoundUp(kShortest / shortest);
   const side = Math.ceil(Math.min(largest,
-    Math.max(smallest, (longest * enough) / 0.45)));
-  const limit = (0.45 * side) / longest;
+    Math.max(smallest, (longest * enough) / 0.4)));
+  const limit = (0.4 * side) / longest;
   return { shown, side,
     factor: Math.max(1.5, enough <= limit ? enough : RoundDown(limit)) };
 }

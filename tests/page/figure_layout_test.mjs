@@ -113,13 +113,13 @@ test('vectors too short to see are enlarged in an inset by a round factor',
       [[9, 22, 80], [true, true, false]],
       [[0.37, 300], [true, false]],
       [[30, 24, 200], null]]) {
-      const inset = InsetFor(lengths, 104, 150);
+      const inset = InsetFor(lengths, 104, 180);
       assert.deepEqual(inset?.shown ?? null, shown, `${lengths}`);
       if (!inset) continue;
       const drawn = lengths.filter((_, i) => shown[i]);
       assert.ok(Math.min(...drawn) * inset.factor >= kShortest, `${lengths}`);
-      assert.ok(Math.max(...drawn) * inset.factor <= 0.45 * inset.side);
-      assert.ok(inset.side >= 104 && inset.side <= 150);
+      assert.ok(Math.max(...drawn) * inset.factor <= 0.4 * inset.side);
+      assert.ok(inset.side >= 104 && inset.side <= 180);
       const mantissa = inset.factor / 10 ** Math.floor(
         Math.log10(inset.factor));
       assert.ok([1, 1.5, 2, 2.5, 3, 4, 5, 6, 8].some(

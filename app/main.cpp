@@ -1,4 +1,5 @@
 // Quillary: a practice workbench for the console.
+#include <cstdlib>
 #include <exception>
 #include <new>
 #include <string_view>
@@ -7,13 +8,32 @@
 #include "console/console.h"
 #include "shell/terminal.h"
 
+namespace {
+
+// A run ends early by throwing, and the C++ runtime takes what is thrown
+// from the heap (malloc), or else from an emergency pool it sets aside as
+// the program loads. Under a memory limit barely above what loading takes
+// there may be neither, and the throw itself would abort; so the heap is
+// asked first for room enough for any of them, through malloc, as even a
+// non-throwing new throws and catches inside the library.
+bool RoomToEndEarly() {
+  constexpr std::size_t kRoom = 4096;
+  void* const room = std::malloc(kRoom);
+  std::free(room);
+  return room != nullptr;
+}
+
+}  // namespace
+
 int main() {
-  OpenStandardStreams();
-  DetectTerminal();
   // Whatever ends the run early still leaves what was written flushed, the
   // console as it was found, one line on standard error and exit status 1,
-  // never an abort.
+  // never an abort. Opening the streams takes nothing from the heap, so a
+  // run can end that way from its very start.
   try {
+    OpenStandardStreams();
+    if (!RoomToEndEarly()) return CloseStandardStreams("out of memory");
+    DetectTerminal();
     GameManager _GameManager;
     _GameManager.Run();
   } catch (const std::bad_alloc&) {

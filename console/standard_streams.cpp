@@ -4,12 +4,13 @@
 #include <string>
 
 #include "console/input_buffer.h"
+#include "console/never_destroyed.h"
 #include "console/output_buffer.h"
 
 namespace {
 
-// Never destroyed: the library flushes std::cout once more as the process
-// ends, after every object of ours is gone.
+NeverDestroyed<InputBuffer> inputBuffer;
+NeverDestroyed<OutputBuffer> outputBuffer;
 InputBuffer* installedInput = nullptr;
 
 // One line on standard error; returns the failure exit status.
@@ -23,11 +24,10 @@ int Report(std::string_view what, std::string_view cause = {}) {
 }  // namespace
 
 void InstallStandardStreams(RawInput& input, RawOutput& output) {
-  std::ios::sync_with_stdio(false);
   std::cin.tie(nullptr);
-  installedInput = new InputBuffer(input);
+  installedInput = &inputBuffer.Make(input);
   std::cin.rdbuf(installedInput);
-  std::cout.rdbuf(new OutputBuffer(output));
+  std::cout.rdbuf(&outputBuffer.Make(output));
 }
 
 int FinishStandardStreams(std::string_view failure) {

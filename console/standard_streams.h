@@ -10,8 +10,10 @@
 #include "console/raw_streams.h"
 
 // Unties std::cin from std::cout and gives them buffers over `input` and
-// `output`, which must live until the process ends. Also drops the
-// synchronisation with C stdio, which the program does not use.
+// `output`, which must live until the process ends. Takes nothing from the
+// heap, so it cannot fail for want of memory: the buffers are static, and
+// the synchronisation with C stdio is kept, as dropping it would allocate
+// the library's own file buffers, which the program never uses. Call once.
 void InstallStandardStreams(RawInput& input, RawOutput& output);
 
 // Flushes std::cout and returns 0 when it was all written and no read

@@ -55,6 +55,9 @@ const kSettleMilliseconds = 400;
 export class AnswerHint {
   #shown;
   #spoken;
+  // The hint to show at the next frame, if it changed since the last: a
+  // paste asks many questions a frame, and only the last is seen.
+  #pending = null;
   #timer = 0;
 
   // `shown` is the visible hint, `spoken` a live region that only a screen
@@ -72,6 +75,13 @@ export class AnswerHint {
   }
 
   #say(text, refusal) {
+    if (this.#pending === null) requestAnimationFrame(() => this.#show());
+    this.#pending = { text, refusal };
+  }
+
+  #show() {
+    const { text, refusal } = this.#pending;
+    this.#pending = null;
     this.#shown.textContent = text;
     this.#shown.classList.toggle('refused', Boolean(refusal));
     clearTimeout(this.#timer);

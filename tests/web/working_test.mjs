@@ -56,7 +56,8 @@ const Working = (page) => page.$eval('#working', (section) => {
   const Numbers = (element) => [...element?.querySelectorAll('mn') ?? []]
     .filter((number) => !number.closest('msub'))
     .map((number) => number.textContent.replace('\u2212', '-'));
-  const texts = [...section.querySelectorAll('li p, math, summary')];
+  const texts = [...section.querySelectorAll('li p, math *, summary')]
+    .filter((element) => element.textContent.trim() !== '');
   return {
     open: section.open,
     shown: !section.hidden && section.offsetWidth > 0,

@@ -46,7 +46,16 @@ before(async () => {
 });
 after(() => browser.CloseBrowser(chromium));
 
-const Hint = (page) => page.$eval('#answer-hint', (hint) => hint.textContent);
+// The hint beside the answer line, which must come to say `wanted` (it
+// follows the program's question within a frame).
+async function ExpectHint(page, wanted) {
+  await page.waitForFunction((source) => new RegExp(source).test(
+    document.querySelector('#answer-hint').textContent),
+  { timeout: 1000 }, wanted.source).catch(() => {});
+  const hint = await page.$eval('#answer-hint', (shown) => shown.textContent);
+  assert.match(hint, wanted);
+  return hint;
+}
 
 // The Working section as a reader sees it: whether it is open, the numbers
 // of its operands and of its last step (each minus sign read as the
@@ -76,12 +85,11 @@ const Working = (page) => page.$eval('#working', (section) => {
 async function WorkWithHints(page, exercise) {
   const { menu, first, second = [], third = [], tenths, refused } = exercise;
   await browser.TypeLine(page, menu);
-  assert.match(await Hint(page), /whole number/);
+  await ExpectHint(page, /whole number/);
   const operands = [...first, ...second, ...third];
   const refuse = async (wanted) => {
     await browser.TypeLine(page, refused);
-    const hint = await Hint(page);
-    assert.match(hint, /^Not taken: /);
+    const hint = await ExpectHint(page, /^Not taken: /);
     assert.match(hint, exercise.why);
     assert.match(hint, wanted);
   };
@@ -89,15 +97,16 @@ async function WorkWithHints(page, exercise) {
   for (const operand of operands.slice(0, -1)) {
     await browser.TypeLine(page, operand);
   }
-  const rest = { menu: operands.at(-1), first: [] };
+  let last = operands.at(-1);
   if (tenths) {
-    await browser.TypeLine(page, operands.at(-1));
-    assert.match(await Hint(page), /tenths/);
+    await browser.TypeLine(page, last);
+    await ExpectHint(page, /tenths/);
     if (refused) await refuse(/tenths/);
-    Object.assign(rest, { menu: tenths });
+    last = tenths;
   }
-  const line = await browser.WorkExercise(page, rest);
-  assert.match(await Hint(page), /Enter to continue/);
+  // The line that ends the exercise.
+  const line = await browser.WorkExercise(page, { first: [last] });
+  await ExpectHint(page, /Enter to continue/);
   return line;
 }
 
@@ -107,9 +116,9 @@ async function OpenAtMathsMenu(viewport) {
     (tab) => tab.on('pageerror',
       (error) => errors.push(error.stack ?? String(error))));
   await browser.WaitForScreen(page, kGreeting);
-  assert.match(await Hint(page), /a name/);
+  await ExpectHint(page, /a name/);
   for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
-  assert.match(await Hint(page), /choice from the menu/);
+  await ExpectHint(page, /choice from the menu/);
   return { page, errors };
 }
 
@@ -179,6 +188,6 @@ test('the hint reaches a screen reader once settled', async () => {
   await page.waitForFunction(() =>
     document.querySelector('#answer-hint-spoken').textContent ===
     document.querySelector('#answer-hint').textContent, { timeout: 3000 });
-  assert.match(await Hint(page), /^Not taken: .*A whole number/);
+  await ExpectHint(page, /^Not taken: .*A whole number/);
   await page.close();
 });

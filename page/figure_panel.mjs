@@ -20,6 +20,7 @@ import { kStartTurn } from './figure_views.mjs';
 const kTurnStep = 0.1;
 const kDragRadiansPerPixel = 0.01;
 const kSmallestSize = 240;
+const kLeastSize = 120;
 const kArrowKeys = {
   ArrowLeft: [-kTurnStep, 0], ArrowRight: [kTurnStep, 0],
   ArrowUp: [0, kTurnStep], ArrowDown: [0, -kTurnStep],
@@ -103,7 +104,8 @@ export class FigurePanel {
 
   // The side of the drawing: the panel's width, or the height its caption
   // and controls leave where that is less, but never so small that the
-  // texts crowd it (the panel then scrolls).
+  // texts crowd it (the panel then scrolls), nor nothing while the panel
+  // is laid out afresh.
   #size() {
     const style = getComputedStyle(this.#panel);
     const width = this.#panel.clientWidth - parseFloat(style.paddingLeft) -
@@ -113,7 +115,7 @@ export class FigurePanel {
         getComputedStyle(element).marginTop || '0'), 0);
     const height = this.#panel.clientHeight - others;
     return Math.floor(Math.max(Math.min(width, height),
-      Math.min(width, kSmallestSize)));
+      Math.min(width, kSmallestSize), kLeastSize));
   }
 
   #turnBy(yaw, pitch) {

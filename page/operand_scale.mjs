@@ -62,7 +62,8 @@ function RoundUp(limit) {
 // `smallest` to `largest`, and the round factor, at least 1.5, by which it
 // enlarges them: the least that makes the shortest kShortest long where
 // the inset can hold the longest, from its middle, within 40% of its side;
-// null when every vector is long enough.
+// null when every vector is long enough, or so short that no factor shows
+// it (a length of a few hundred powers of ten below a pixel).
 export function InsetFor(lengths, smallest, largest) {
   const shown = lengths.map((length) => length > 0 && length < kShortest);
   if (!shown.includes(true)) return null;
@@ -72,6 +73,6 @@ export function InsetFor(lengths, smallest, largest) {
   const side = Math.ceil(Math.min(largest,
     Math.max(smallest, (longest * enough) / 0.4)));
   const limit = (0.4 * side) / longest;
-  return { shown, side,
-    factor: Math.max(1.5, enough <= limit ? enough : RoundDown(limit)) };
+  const factor = Math.max(1.5, enough <= limit ? enough : RoundDown(limit));
+  return Number.isFinite(factor) ? { shown, side, factor } : null;
 }

@@ -112,7 +112,7 @@ test('vectors too short to see are enlarged in an inset by a round factor',
       [[300, 20, 10, 0], [false, true, true, false]],
       [[9, 22, 80], [true, true, false]],
       [[0.37, 300], [true, false]],
-      [[30, 24, 200], null]]) {
+      [[30, 24, 200], null], [[1e-320, 300], null]]) {
       const inset = InsetFor(lengths, 104, 180);
       assert.deepEqual(inset?.shown ?? null, shown, `${lengths}`);
       if (!inset) continue;

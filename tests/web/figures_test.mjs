@@ -10,7 +10,6 @@ import path from 'node:path';
 import * as browser from './browser.mjs';
 
 const kGreeting = 'What would you like me to call you?';
-const kContinue = 'Press Any Key to continue...';
 const kScreenshots = process.env.QUILLARY_FIGURES ?? 'build-web/figures';
 const kMaximumDrawMilliseconds = 50;
 const kDesktop = { width: 1280, height: 800 };
@@ -71,24 +70,8 @@ async function OpenAtMathsMenu(viewport) {
   return { page, errors };
 }
 
-async function TypeLine(page, line) {
-  const since = await browser.OutputLength(page);
-  if (line) await page.keyboard.sendCharacter(line);
-  await page.keyboard.press('Enter');
-  await browser.WaitForAnswer(page, since);
-}
-
-// Types one exercise and returns the result line the terminal printed.
-async function Work(page, exercise) {
-  const since = (await browser.OutputText(page)).length;
-  const { menu, first, second = [], third = [], tenths } = exercise;
-  for (const line of [menu, ...first, ...second, ...third, tenths]) {
-    if (line !== undefined) await TypeLine(page, line);
-  }
-  await browser.WaitForScreen(page, kContinue);
-  const lines = (await browser.OutputText(page)).slice(since).split('\n');
-  return lines[lines.indexOf(kContinue) - 1];
-}
+const { TypeLine } = browser;
+const Work = browser.WorkExercise;
 
 // The panel as a test reads it: whether it shows, its text, its image's
 // name, and each element with a role and its numbers.

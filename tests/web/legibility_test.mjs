@@ -64,8 +64,12 @@ before(async () => {
 });
 after(() => browser.CloseBrowser(chromium));
 
+// The page at the maths menu; `page.errors` collects the errors it throws.
 async function OpenAtMathsMenu(viewport) {
-  const { page } = await browser.OpenPage(chromium, browser.kPage, viewport);
+  const errors = [];
+  const { page } = await browser.OpenPage(chromium, browser.kPage, viewport,
+    (tab) => tab.on('pageerror', (error) => errors.push(error.stack)));
+  page.errors = errors;
   await browser.WaitForScreen(page, kGreeting);
   for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
   return page;
@@ -235,6 +239,7 @@ for (const [device, viewport] of Object.entries(kDevices)) {
     console.log(`${device}: smallest text ${tally.smallest.toFixed(1)} px, ` +
       `${tally.overlaps} overlapping text pairs`);
     assert.deepEqual(faults, []);
+    assert.deepEqual(page.errors, []);
     await page.close();
   });
 }
@@ -318,6 +323,8 @@ test('with a phone keyboard up the terminal keeps its rows', async () => {
   assert.ok(rows >= 8, `${rows} rows`);
   const lines = (await browser.ScreenLines(page)).filter((line) => line);
   assert.equal(lines.at(-1), 'Q) Quit');
+  await page.screenshot({ path: path.join(kScreenshots,
+    'phone_keyboard_up.png') });
   await page.setViewport(kDevices.phone);
   await page.waitForFunction(() =>
     document.querySelector('#figure-panel svg').clientHeight > 200);

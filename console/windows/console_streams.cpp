@@ -19,7 +19,8 @@ constexpr std::size_t kWriteUnits = 8192;
 
 // Writes `units` in calls of at most kWriteUnits, never splitting a
 // surrogate pair between two calls.
-bool WriteUnits(HANDLE handle, std::u16string_view units) {
+bool WriteUnits(const ConsoleCalls& calls, HANDLE handle,
+                std::u16string_view units) {
   std::array<wchar_t, kWriteUnits> chunk;
   while (!units.empty()) {
     std::size_t size = std::min(units.size(), chunk.size());
@@ -29,8 +30,8 @@ bool WriteUnits(HANDLE handle, std::u16string_view units) {
                    chunk.begin(),
                    [](char16_t unit) { return static_cast<wchar_t>(unit); });
     DWORD written = 0;
-    if (!WriteConsoleW(handle, chunk.data(), static_cast<DWORD>(size), &written,
-                       nullptr) ||
+    if (!calls.writeConsoleW(handle, chunk.data(), static_cast<DWORD>(size),
+                             &written, nullptr) ||
         written == 0) {
       return false;
     }
@@ -65,7 +66,8 @@ std::string ConsoleInput::ReadMore() {
   std::u16string text;
   while (bytes_.empty() && !text_.Ended()) {
     DWORD got = 0;
-    if (!ReadConsoleW(handle_, units.data(), kReadUnits, &got, nullptr)) {
+    if (!calls_.readConsoleW(handle_, units.data(), kReadUnits, &got,
+                             nullptr)) {
       const DWORD error = GetLastError();
       // Ctrl-C cuts a read short; the control handler is ending the run.
       if (error == ERROR_OPERATION_ABORTED) continue;
@@ -82,5 +84,5 @@ std::string ConsoleInput::ReadMore() {
 bool ConsoleOutput::Write(const char* data, std::size_t size) {
   units_.clear();
   text_.Append(std::string_view(data, size), units_);
-  return WriteUnits(handle_, units_);
+  return WriteUnits(calls_, handle_, units_);
 }

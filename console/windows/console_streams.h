@@ -15,6 +15,14 @@
 #include "console/raw_streams.h"
 #include "console/windows/console_text.h"
 
+// The console calls the streams make: Windows' own, unless a test hands in
+// others that answer as a console seldom does on demand (a read cut short
+// by Ctrl-C, a short write).
+struct ConsoleCalls {
+  decltype(&ReadConsoleW) readConsoleW = ReadConsoleW;
+  decltype(&WriteConsoleW) writeConsoleW = WriteConsoleW;
+};
+
 // True when `handle` is a console, not a file, pipe or device.
 bool IsConsole(HANDLE handle);
 
@@ -23,7 +31,8 @@ bool IsConsole(HANDLE handle);
 // after that.
 class ConsoleInput final : public RawInput {
  public:
-  explicit ConsoleInput(HANDLE handle) : handle_(handle) {}
+  explicit ConsoleInput(HANDLE handle, ConsoleCalls calls = {})
+      : handle_(handle), calls_(calls) {}
   ReadResult Read(char* data, std::size_t capacity) override;
 
  private:
@@ -32,6 +41,7 @@ class ConsoleInput final : public RawInput {
   std::string ReadMore();
 
   HANDLE handle_;
+  ConsoleCalls calls_;
   ConsoleInputText text_;
   // Converted bytes not yet handed out, from `next_` on.
   std::string bytes_;
@@ -41,11 +51,13 @@ class ConsoleInput final : public RawInput {
 // Writes UTF-8 text to a console.
 class ConsoleOutput final : public RawOutput {
  public:
-  explicit ConsoleOutput(HANDLE handle) : handle_(handle) {}
+  explicit ConsoleOutput(HANDLE handle, ConsoleCalls calls = {})
+      : handle_(handle), calls_(calls) {}
   bool Write(const char* data, std::size_t size) override;
 
  private:
   HANDLE handle_;
+  ConsoleCalls calls_;
   ConsoleOutputText text_;
   std::u16string units_;
 };

@@ -19,7 +19,7 @@ ReadResult HandleInput::Read(char* data, std::size_t capacity) {
   DWORD got = 0;
   // Nothing read is the end of input, as the C runtime's own read takes it:
   // the end of a file, and the end of a pipe under Wine.
-  if (ReadFile(handle_, data, TransferSize(capacity), &got, nullptr)) {
+  if (calls_.readFile(handle_, data, TransferSize(capacity), &got, nullptr)) {
     return {got, {}};
   }
   const DWORD error = GetLastError();
@@ -30,7 +30,8 @@ ReadResult HandleInput::Read(char* data, std::size_t capacity) {
 bool HandleOutput::Write(const char* data, std::size_t size) {
   while (size > 0) {
     DWORD written = 0;
-    if (!WriteFile(handle_, data, TransferSize(size), &written, nullptr) ||
+    if (!calls_.writeFile(handle_, data, TransferSize(size), &written,
+                          nullptr) ||
         written == 0) {
       return false;
     }

@@ -10,27 +10,39 @@
 
 #include "console/raw_streams.h"
 
+// The system calls the streams make: Windows' own, unless a test hands in
+// others that answer as Windows seldom does on demand (a short write, a
+// write of nothing).
+struct HandleCalls {
+  decltype(&ReadFile) readFile = ReadFile;
+  decltype(&WriteFile) writeFile = WriteFile;
+};
+
 // Reads a handle with ReadFile. A read of nothing, a broken pipe (the
 // writer has closed its end) and the end of a file are the end of input;
 // any other error is a failure named by the system.
 class HandleInput final : public RawInput {
  public:
-  explicit HandleInput(HANDLE handle) : handle_(handle) {}
+  explicit HandleInput(HANDLE handle, HandleCalls calls = {})
+      : handle_(handle), calls_(calls) {}
   ReadResult Read(char* data, std::size_t capacity) override;
 
  private:
   HANDLE handle_;
+  HandleCalls calls_;
 };
 
 // Writes a handle with WriteFile, through partial writes. A failed write, or
 // one that writes nothing, is a failure.
 class HandleOutput final : public RawOutput {
  public:
-  explicit HandleOutput(HANDLE handle) : handle_(handle) {}
+  explicit HandleOutput(HANDLE handle, HandleCalls calls = {})
+      : handle_(handle), calls_(calls) {}
   bool Write(const char* data, std::size_t size) override;
 
  private:
   HANDLE handle_;
+  HandleCalls calls_;
 };
 
 #endif  // QUILLARY_CONSOLE_WINDOWS_HANDLE_STREAMS_H_

@@ -19,8 +19,9 @@ namespace {
 bool RoomToEndEarly() {
   constexpr std::size_t kRoom = 4096;
   void* const room = std::malloc(kRoom);
+  const bool found = room != nullptr;
   std::free(room);
-  return room != nullptr;
+  return found;
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ const AxisPoint = (axis, value) =>
 // The ground grid and the axes, with a mark at each tick.
 function Grid(view) {
   const parts = [];
-  const { edge, step } = view;
-  for (const value of Ticks(-edge, edge, step)) {
+  const { edge, ticks } = view;
+  for (const value of ticks) {
     parts.push(Line(view.ToPixels([value, -edge, 0]),
       view.ToPixels([value, edge, 0]), kColors.grid));
     parts.push(Line(view.ToPixels([-edge, value, 0]),
@@ -33,7 +33,7 @@ function Grid(view) {
   for (const axis of [0, 1, 2]) {
     parts.push(Line(view.ToPixels(AxisPoint(axis, -edge)),
       view.ToPixels(AxisPoint(axis, edge)), kColors.axis));
-    for (const value of Ticks(-edge, edge, step)) {
+    for (const value of ticks) {
       const [cx, cy] = view.ToPixels(AxisPoint(axis, value));
       if (value !== 0) {
         parts.push(Svg('circle', { cx, cy, r: 1.5, fill: kColors.axis }));
@@ -46,13 +46,13 @@ function Grid(view) {
 // The axis names beyond the axes' ends, then the tick values of both
 // halves of each axis, each beside its mark where it has room.
 function AxisTexts(view) {
-  const { edge, step } = view;
+  const { edge, ticks } = view;
   const center = view.ToPixels(kOrigin);
   const texts = ['x', 'y', 'z'].map((name, axis) => LabelBeyond(view.labels,
     center, view.ToPixels(AxisPoint(axis, edge)), name, kColors.axisName,
     { 'font-weight': 'bold' }, kFontSize.axis));
   for (const axis of [0, 1, 2]) {
-    for (const value of Ticks(-edge, edge, step)) {
+    for (const value of ticks) {
       if (value === 0) continue;
       const [x, y] = view.ToPixels(AxisPoint(axis, value));
       texts.push(TickLabel(view.labels, (w, h) => [[x + 3, y + 1],
@@ -147,6 +147,7 @@ export function Draw3d(figure, turn, size) {
   const view = { ...View3d(extent, turn, size),
     labels: new LabelPlacer(size), segments: [], vectors: [],
     later: (place) => pending.push(place) };
+  view.ticks = Ticks(-view.edge, view.edge, view.step);
   const grid = Grid(view);
   const shapes = draw(view);
   const inset = Inset(view.vectors, view.plot, view.labels);

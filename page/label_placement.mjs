@@ -29,21 +29,29 @@ const Overlap = (a, b) =>
   a.left < b.left + b.width && b.left < a.left + a.width &&
   a.top < b.top + b.height && b.top < a.top + a.height;
 
-// Whether the segment from `a` to `b` passes through `box`.
-export function SegmentCrosses(box, [a, b]) {
-  let [low, high] = [0, 1];
-  const limits = [[a[0], b[0] - a[0], box.left, box.left + box.width],
-    [a[1], b[1] - a[1], box.top, box.top + box.height]];
-  for (const [start, delta, min, max] of limits) {
-    if (delta === 0) {
-      if (start <= min || start >= max) return false;
-      continue;
-    }
-    const [t1, t2] = [(min - start) / delta, (max - start) / delta];
-    low = Math.max(low, Math.min(t1, t2));
-    high = Math.min(high, Math.max(t1, t2));
+// The part [low, high] of the parameter range `range` in which start +
+// t * delta lies strictly between min and max; empty when low >= high.
+function Clip(range, start, delta, min, max) {
+  if (delta === 0) {
+    if (start <= min || start >= max) range[1] = range[0];
+    return;
   }
-  return low < high;
+  const [t1, t2] = [(min - start) / delta, (max - start) / delta];
+  range[0] = Math.max(range[0], Math.min(t1, t2));
+  range[1] = Math.min(range[1], Math.max(t1, t2));
+}
+
+// Whether the segment from `a` to `b` passes through `box`, by clipping
+// it to the box's columns, then its rows. Placing a label asks this of
+// every stroke for every place it tries, so it makes no garbage beyond
+// one pair.
+export function SegmentCrosses(box, [a, b]) {
+  const range = [0, 1];
+  Clip(range, a[0], b[0] - a[0], box.left, box.left + box.width);
+  if (range[0] < range[1]) {
+    Clip(range, a[1], b[1] - a[1], box.top, box.top + box.height);
+  }
+  return range[0] < range[1];
 }
 
 // The gap kept between a label and anything else.
@@ -53,6 +61,7 @@ export class LabelPlacer {
   #size;
   #boxes = [];
   #segments = [];
+  #probe = {};
 
   // `size` is the drawing's width and height.
   constructor(size) {
@@ -71,18 +80,29 @@ export class LabelPlacer {
   isFree(left, top, width, height) {
     if (left < 1 || top < 1 || left + width > this.#size - 1 ||
       top + height > this.#size - 1) return false;
-    const box = { left: left - kGap, top: top - kGap,
-      width: width + 2 * kGap, height: height + 2 * kGap };
-    return !this.#boxes.some((other) => Overlap(box, other)) &&
-      !this.#segments.some((segment) => SegmentCrosses(box, segment));
+    const box = this.#probe;
+    box.left = left - kGap;
+    box.top = top - kGap;
+    box.width = width + 2 * kGap;
+    box.height = height + 2 * kGap;
+    for (const other of this.#boxes) if (Overlap(box, other)) return false;
+    for (const segment of this.#segments) {
+      if (SegmentCrosses(box, segment)) return false;
+    }
+    return true;
   }
 
-  // Takes the first free place of `corners` (top left corners) for a box
-  // of this size and gives it, or null where none is free.
+  // Takes the first free place of `corners` (top left corners, any
+  // iterable, read only as far as the first free one) for a box of this
+  // size and gives it, or null where none is free.
   take(corners, width, height) {
-    const free = corners.find(([x, y]) => this.isFree(x, y, width, height));
-    if (free) this.avoidBox(free[0], free[1], width, height);
-    return free ?? null;
+    for (const corner of corners) {
+      if (this.isFree(corner[0], corner[1], width, height)) {
+        this.avoidBox(corner[0], corner[1], width, height);
+        return corner;
+      }
+    }
+    return null;
   }
 
   // The top left corner of a box of `width` and `height` beside the point
@@ -90,10 +110,10 @@ export class LabelPlacer {
   // else the free place nearest to it, rings farther and farther out; where
   // the drawing is full, the first place tried, kept inside the drawing.
   beyond(from, to, width, height) {
-    const corners = Around(from, to, width, height, this.#size);
-    const place = this.take(corners, width, height);
+    const place = this.take(Around(from, to, width, height, this.#size),
+      width, height);
     if (place) return place;
-    const [x, y] = corners[0];
+    const [x, y] = Around(from, to, width, height, this.#size).next().value;
     const inside = [Clamp(x, 1, this.#size - 1 - width),
       Clamp(y, 1, this.#size - 1 - height)];
     this.avoidBox(...inside, width, height);
@@ -106,19 +126,17 @@ const Clamp = (value, low, high) => Math.min(Math.max(value, low), high);
 // The top left corners of a box of `width` and `height` around the point
 // `to`: first in the direction from `from` to `to`, then turning both ways
 // round it, on rings farther and farther out.
-export function Around(from, to, width, height, size) {
+export function* Around(from, to, width, height, size) {
   const heading = Math.atan2(to[1] - from[1], to[0] - from[0]) || 0;
-  const corners = [];
   for (let ring = 6; ring < size; ring += ring < 30 ? 8 : 16) {
     for (let turn = 0; turn <= 8; ++turn) {
       for (const sign of turn === 0 || turn === 8 ? [1] : [1, -1]) {
         const angle = heading + (sign * turn * Math.PI) / 8;
         const [cx, cy] = [Math.cos(angle), Math.sin(angle)];
         // The box's side or corner nearest `to` is `ring` away from it.
-        corners.push([to[0] + cx * ring + (cx - 1) * width / 2,
-          to[1] + cy * ring + (cy - 1) * height / 2]);
+        yield [to[0] + cx * ring + (cx - 1) * width / 2,
+          to[1] + cy * ring + (cy - 1) * height / 2];
       }
     }
   }
-  return corners;
 }

@@ -23,7 +23,7 @@ const kKinds = {
 const kRefusals = {
   'empty': 'the line was empty',
   'no-digits': 'it had no digit',
-  'point': 'it had a point, and only whole numbers are taken',
+  'point': 'it had a point',
   'second-point': 'it had a second point',
   'misplaced-sign': 'a minus sign goes only at the start',
   'character': 'only digits and a leading minus are taken',
@@ -31,7 +31,6 @@ const kRefusals = {
   'not-a-choice': 'it was none of the menu\'s choices',
 };
 const kRefusalsOfKind = {
-  'tenths': { point: 'it had a point: t is typed in tenths' },
   'decimal-fraction': {
     'character': 'only digits, one point and a leading minus are taken',
     'out-of-range': 'the number was too large',

@@ -45,8 +45,8 @@ test('every refusal says why, then what is wanted', async () => {
 // The reasons a learner meets most, in the terms of the prompt.
 test('a point is refused in the terms of the prompt', () => {
   for (const [kind, refusal, words] of [
-    ['whole-number', 'point', /only whole numbers/],
-    ['tenths', 'point', /tenths/],
+    ['whole-number', 'point', /point\. A whole number/],
+    ['tenths', 'point', /point\. t in tenths: 5 means 0\.5/],
     ['whole-number', 'character', /digits and a leading minus/],
     ['decimal-fraction', 'character', /one point/],
     ['whole-number', 'out-of-range', /2147483647/],

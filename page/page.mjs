@@ -40,10 +40,10 @@ const Yield = () => new Promise((resolve) => NextTask(resolve));
 async function Open() {
   await Yield();
   const element = document.getElementById('terminal');
-  const terminal = OpenTerminal(element, (opened) => {
+  const terminal = await OpenTerminal(element, (opened) => {
     typeahead.connect(opened, master);
     typeahead.slicePastes(opened, element);
-  });
+  }, Yield);
   await Yield();
   OpenHelp();
   new FigurePanel(document.getElementById('figure-panel'),

@@ -20,15 +20,19 @@ function FollowScreenReaderSwitch(terminal) {
 }
 
 // Makes the terminal in `element`; `connect(terminal)` joins it to the line
-// discipline before it opens, so that no key is missed.
-export function OpenTerminal(element, connect) {
+// discipline before it opens, so that no key is missed. Resolves to the
+// terminal; awaits `pause()` between making, opening and fitting it, each
+// long on a slow phone.
+export async function OpenTerminal(element, connect, pause) {
   const terminal = new Terminal({ scrollback: 1000, fontSize: FontSize() });
   const fit = new FitAddon();
   terminal.loadAddon(fit);
   connect(terminal);
   terminal.attachCustomKeyEventHandler(
     (event) => PassesToTerminal(event, terminal.hasSelection()));
+  await pause();
   terminal.open(element);
+  await pause();
   fit.fit();
   // When an on-screen keyboard takes part of the window, the terminal gets
   // fewer rows, with the line being typed still at the bottom.

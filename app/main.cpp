@@ -14,11 +14,13 @@ namespace {
 // from the heap (malloc), or else from an emergency pool it sets aside as
 // the program loads. Under a memory limit barely above what loading takes
 // there may be neither, and the throw itself would abort; so the heap is
-// asked first for room enough for any of them, through malloc, as even a
-// non-throwing new throws and catches inside the library.
+// asked first for room, through malloc, as even a non-throwing new throws
+// and catches inside the library.
 bool RoomToEndEarly() {
   constexpr std::size_t kRoom = 4096;
-  void* const room = std::malloc(kRoom);
+  // Held in a volatile, so that the compiler cannot leave out a request
+  // whose block is never used.
+  void* volatile room = std::malloc(kRoom);
   const bool found = room != nullptr;
   std::free(room);
   return found;

@@ -37,6 +37,10 @@ class RawOutput {
   // Writes all of data, waiting where the sink is not ready yet. Returns
   // false when the bytes could not all be written.
   virtual bool Write(const char* data, std::size_t size) = 0;
+
+  // After a failed Write, the system's words for its cause ("No space left
+  // on device"); empty where it gave none, as for a write of nothing.
+  virtual std::string Failure() const { return {}; }
 };
 
 #endif  // QUILLARY_CONSOLE_RAW_STREAMS_H_

@@ -43,10 +43,16 @@ bool FdOutput::Write(const char* data, std::size_t size) {
       data += written;
       size -= static_cast<std::size_t>(written);
     } else if (written < 0 && WouldBlock(errno)) {
-      if (WaitUntilReady(calls_, fd_, POLLOUT) != 0) return false;
+      error_ = WaitUntilReady(calls_, fd_, POLLOUT);
+      if (error_ != 0) return false;
     } else if (written == 0 || errno != EINTR) {
+      error_ = written == 0 ? 0 : errno;
       return false;
     }
   }
   return true;
+}
+
+std::string FdOutput::Failure() const {
+  return error_ == 0 ? std::string() : std::strerror(error_);
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstddef>
+#include <string>
 
 #include "console/raw_streams.h"
 
@@ -35,15 +36,18 @@ class FdInput final : public RawInput {
 
 // Writes a descriptor with write(2), through partial writes, EINTR and
 // EAGAIN (waited on with poll(2), itself retried on EINTR). Any other error
-// of either, or a write of nothing, is a failure.
+// of either, or a write of nothing, is a failure; Failure() names the error
+// by strerror.
 class FdOutput final : public RawOutput {
  public:
   explicit FdOutput(int fd, FdCalls calls = {}) : fd_(fd), calls_(calls) {}
   bool Write(const char* data, std::size_t size) override;
+  std::string Failure() const override;
 
  private:
   int fd_;
   FdCalls calls_;
+  int error_ = 0;
 };
 
 #endif  // QUILLARY_CONSOLE_POSIX_FD_STREAMS_H_

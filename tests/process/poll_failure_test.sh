@@ -93,6 +93,7 @@ sleep "$scale"
 prlimit --pid "$pid" --nofile=0 || fail "prlimit failed"
 before=$(used_ms)
 head -c 4096 <&4 >/dev/null
-finish "output" "quillary: could not write to standard output" "$before"
+finish "output" "quillary: could not write to standard output: Invalid argument" \
+  "$before"
 exec 4>&-
 exit $failed

@@ -122,7 +122,7 @@ TEST(FdOutputTest, WritesEveryByteOnceThroughRetriesAndFailsAFailedWait) {
     const char* name;
     std::vector<Step> writes, polls;
     bool written;
-    std::string text;
+    std::string text, cause;
   } cases[] = {
       {"an interrupted write", {{-1, EINTR}, {6}}, {}, true, "Hello\n"},
       {"short writes", {{2}, {1}, {3}}, {}, true, "Hello\n"},
@@ -136,15 +136,21 @@ TEST(FdOutputTest, WritesEveryByteOnceThroughRetriesAndFailsAFailedWait) {
        {{-1, EINTR}, {1}},
        true,
        "Hello\n"},
-      {"a failed wait", {{2}, {-1, EAGAIN}}, {{-1, EINVAL}}, false, "He"},
-      {"a write of nothing", {{4}, {0}}, {}, false, "Hell"},
-      {"a failed write", {{-1, EPIPE}}, {}, false, ""},
+      {"a failed wait",
+       {{2}, {-1, EAGAIN}},
+       {{-1, EINVAL}},
+       false,
+       "He",
+       "Invalid argument"},
+      {"a write of nothing", {{4}, {0}}, {}, false, "Hell", ""},
+      {"a failed write", {{-1, EPIPE}}, {}, false, "", "Broken pipe"},
   };
   for (const auto& c : cases) {
     script = {{}, c.writes, c.polls, {}, {}};
     FdOutput output(1, kScripted);
     EXPECT_EQ(output.Write("Hello\n", 6), c.written) << c.name;
     EXPECT_EQ(script.written, c.text) << c.name;
+    EXPECT_EQ(output.Failure(), c.cause) << c.name;
     ExpectEveryStepTaken(c.name);
   }
 }

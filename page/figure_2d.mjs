@@ -222,6 +222,6 @@ export function Draw2d(figure, size) {
   const shapes = draw(view);
   const inset = Inset(view.vectors, view.plot, view.labels);
   for (const place of pending) place();
-  return [...lines, ...shapes, ...(inset ? [inset] : []),
+  return [...lines, ...(inset ? [inset] : []), ...shapes,
     ...ticks.map((tick) => tick()).filter((tick) => tick)];
 }

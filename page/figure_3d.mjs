@@ -152,5 +152,5 @@ export function Draw3d(figure, turn, size) {
   const shapes = draw(view);
   const inset = Inset(view.vectors, view.plot, view.labels);
   for (const place of pending) place();
-  return [...grid, ...shapes, ...(inset ? [inset] : []), ...AxisTexts(view)];
+  return [...grid, ...(inset ? [inset] : []), ...shapes, ...AxisTexts(view)];
 }

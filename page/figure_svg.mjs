@@ -114,8 +114,8 @@ const kInsetCorners = [[0, 0], [1, 0], [0, 1], [1, 1]];
 // drawn at the figure's scale; with `point`, a point `to` seen from the
 // middle `from` of the points beside it) that are too short to see, or too
 // near one another: a framed square
-// in a corner of `plot` ({ left, top, right, bottom }) that no stroke
-// crosses, named by its enlargement ("inset \u00d7 500"), in which each is
+// in the corner of `plot` ({ left, top, right, bottom }) that the fewest
+// strokes cross, to be drawn under them, named by its enlargement ("inset \u00d7 500"), in which each is
 // drawn from an origin of its own (the points as dots joined by a
 // polygon); the placer keeps labels off it. Null
 // where every vector is long enough.
@@ -128,10 +128,21 @@ export function Inset(vectors, plot, placer) {
   const places = kInsetCorners.map(([right, bottom]) => [
     right ? plot.right - side - 2 : plot.left + 2,
     bottom ? plot.bottom - side - 2 : plot.top + 2]);
-  const [left, top] = places.find(([x, y]) =>
-    placer.isFree(x, y, side, side)) ?? places[0];
-  placer.avoidBox(left, top, side, side);
+  const crowding = places.map((place) => {
+    const { segments, boxes } = placer.within(...place, side, side);
+    return segments.length + boxes.length;
+  });
+  const [left, top] = places[crowding.indexOf(Math.min(...crowding))];
+  // The inset's labels keep off the figure's strokes that cross it too.
   const own = new LabelPlacer(side);
+  const under = placer.within(left, top, side, side);
+  for (const [a, b] of under.segments) {
+    own.avoidSegment([a[0] - left, a[1] - top], [b[0] - left, b[1] - top]);
+  }
+  for (const box of under.boxes) {
+    own.avoidBox(box.left - left, box.top - top, box.width, box.height);
+  }
+  placer.avoidBox(left, top, side, side);
   const title = `inset \u00d7 ${TickText(inset.factor)}`;
   const titleSize = LabelSize([title], kFontSize.tick);
   const titleCorner = [side - titleSize.width - 3, 3];

@@ -92,6 +92,16 @@ export class LabelPlacer {
     return true;
   }
 
+  // The strokes and boxes avoided so far that meet a box of this size at
+  // `left`, `top`: what an inset there would lie over.
+  within(left, top, width, height) {
+    const box = { left, top, width, height };
+    return {
+      segments: this.#segments.filter((s) => SegmentCrosses(box, s)),
+      boxes: this.#boxes.filter((other) => Overlap(box, other)),
+    };
+  }
+
   // Takes the first free place of `corners` (top left corners, any
   // iterable, read only as far as the first free one) for a box of this
   // size and gives it, or null where none is free.

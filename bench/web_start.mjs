@@ -16,7 +16,7 @@
 // target is missed, unless --report is given, with which it only reports.
 //   node bench/web_start.mjs [--report] [build-web/quillary.html]
 import http from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { access, constants, readFile } from 'node:fs/promises';
 import { deflateRawSync, gzipSync } from 'node:zlib';
 import path from 'node:path';
 import { PredefinedNetworkConditions } from 'puppeteer-core';
@@ -187,8 +187,11 @@ async function RunLighthouse(url) {
   } catch {
     return null;
   }
+  const chromePath = process.env.CHROME_PATH ?? '/usr/bin/chromium';
+  // The launcher would crash on a browser that is not there, not throw.
+  await access(chromePath, constants.X_OK);
   const chrome = await chromeLauncher.launch({
-    chromePath: process.env.CHROME_PATH ?? '/usr/bin/chromium',
+    chromePath,
     chromeFlags: ['--headless=new', '--no-sandbox', '--disable-gpu',
       '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
@@ -255,10 +258,16 @@ async function Main() {
         `${deflateRawSync(wasm, { level: 9 }).length} deflated`);
     }
 
-    const report = await RunLighthouse(url('quillary.html'));
-    if (report === null) {
-      console.log('Lighthouse: not installed, not run');
-    } else {
+    // A Lighthouse that cannot run here is reported, and counts as a miss.
+    let report = null;
+    try {
+      report = await RunLighthouse(url('quillary.html'));
+      if (report === null) console.log('Lighthouse: not installed, not run');
+    } catch (error) {
+      console.log(`Lighthouse failed: ${error.message}`);
+      checks.push(['Lighthouse ran', false]);
+    }
+    if (report !== null) {
       const scores = Object.values(report.categories)
         .map((category) => `${category.title} ${Math.round(category.score * 100)}`);
       console.log(`Lighthouse ${report.lighthouseVersion}, mobile: ${scores.join(', ')}`);

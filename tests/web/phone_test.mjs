@@ -101,12 +101,13 @@ for (const text of ['Zoë', 'Ada Lovelace', '2718']) {
 
 test('a tap on the terminal leaves the focus in the answer line', async () => {
   const { page } = await browser.OpenPage(chromium, kPage, kPhone);
+  // The terminal opens in a task of its own: by the greeting it is there.
+  await browser.WaitForScreen(page, kGreeting);
   await page.evaluate(() => {
     window.terminalFocused = 0;
     document.querySelector('.xterm-helper-textarea')
       .addEventListener('focus', () => { window.terminalFocused += 1; });
   });
-  await browser.WaitForScreen(page, kGreeting);
   await page.tap('.xterm-screen');
   assert.equal(await Focused(page), 'answer');
   await page.keyboard.sendCharacter('Ada');

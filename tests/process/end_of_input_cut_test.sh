@@ -22,7 +22,9 @@ for ((k = 0; k <= total; k++)); do
   status=$?
   size=$(stat -c %s "$work/cut.out")
   if [[ $status != 0 ]]; then
-    echo "FAIL: cut after $k lines: exit status $status"; failed=1
+    echo "FAIL: cut after $k lines: exit status $status" \
+      "(standard error: $(head -c 200 "$work/err"))"
+    failed=1
   elif [[ -s $work/err ]]; then
     echo "FAIL: cut after $k lines: wrote to standard error"; failed=1
   elif ! cmp -s -n "$size" "$work/cut.out" "$work/full.out"; then

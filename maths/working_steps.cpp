@@ -45,16 +45,19 @@ void ComponentwiseNumbers(MathWriter& w, std::initializer_list<float> left,
   w.Close("tuple");
 }
 
-// s_x·s_x + s_y·s_y, the square of a length in symbols.
-void SquaresSymbols(MathWriter& w, Symbol s) {
-  Write(w, Component(s, "x"));
+// a_x·b_x + a_y·b_y, a dot product in symbols.
+void ProductSymbols(MathWriter& w, Symbol a, Symbol b) {
+  Write(w, Component(a, "x"));
   w.Mo(kDot);
-  Write(w, Component(s, "x"));
+  Write(w, Component(b, "x"));
   w.Mo("+");
-  Write(w, Component(s, "y"));
+  Write(w, Component(a, "y"));
   w.Mo(kDot);
-  Write(w, Component(s, "y"));
+  Write(w, Component(b, "y"));
 }
+
+// s_x·s_x + s_y·s_y, the square of a length in symbols.
+void SquaresSymbols(MathWriter& w, Symbol s) { ProductSymbols(w, s, s); }
 
 // |s| = √(s_x·s_x + s_y·s_y)
 void LengthFormula(MathWriter& w, Symbol s) {
@@ -78,13 +81,7 @@ void ProductSumStep(MathWriter& w, Symbol a, Symbol b, Vec2 u, Vec2 v,
     Write(w, b);
     w.Mo("=");
   }
-  Write(w, Component(a, "x"));
-  w.Mo(kDot);
-  Write(w, Component(b, "x"));
-  w.Mo("+");
-  Write(w, Component(a, "y"));
-  w.Mo(kDot);
-  Write(w, Component(b, "y"));
+  ProductSymbols(w, a, b);
   w.Mo("=");
   w.Mn(u.x);
   w.Mo(kDot);

@@ -95,7 +95,12 @@ function WatchStart(greetingEnd) {
   addEventListener('quillary-started', () => {
     start.started ??= performance.now();
   });
+  // Only the terminal's rows and the floor's line are looked at: the text
+  // of the body or a script, as the page's file arrives, is half a megabyte
+  // each time, and reading it would slow the very start being measured.
   const Shows = (node) => {
+    const element = node.nodeType === Node.TEXT_NODE ? node.parentElement : node;
+    if (!element?.closest?.('#terminal, pre')) return false;
     const text = node.textContent ?? '';
     return text.length < 8192 &&
       text.replace(/\u00a0/g, ' ').includes(greetingEnd);

@@ -1,9 +1,9 @@
 // Compiling the program's WebAssembly as soon as the page has received it.
 // build_page.mjs puts the binary, deflated and in base64, into a classic
-// script ahead of the rest of the page, which calls this function there:
+// script after the page's script and ahead of Help's text, which calls this
+// function there:
 //   globalThis.quillaryProgram = (CompileProgram)("...");
-// so the browser compiles it on threads of its own while the page's script
-// is still arriving. The function goes into that script as its source text,
+// so the browser compiles it on threads of its own while the rest arrives. The function goes into that script as its source text,
 // so it uses nothing from outside itself.
 
 // Returns a promise of the program's WebAssembly.Module.

@@ -5,8 +5,16 @@
 // The page's Content-Security-Policy forbids fetch() (connect-src 'none');
 // none is in scope here.
 var fetch = undefined;
+// The page's script runs before the binary's has arrived, which says when
+// it has (the 'quillary-program' event, from build_page.mjs).
+function CompiledProgram() {
+  return globalThis.quillaryProgram ?? new Promise((resolve) => {
+    addEventListener('quillary-program',
+      () => resolve(globalThis.quillaryProgram), { once: true });
+  });
+}
 Module.instantiateWasm = (imports, receiveInstance) => {
-  globalThis.quillaryProgram
+  CompiledProgram()
     .then((module) => WebAssembly.instantiate(module, imports)
       .then((instance) => receiveInstance(instance, module)))
     .catch((error) => abort(error));

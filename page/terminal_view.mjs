@@ -3,9 +3,9 @@
 // it), with the key policy of key_policy.mjs and the screen-reader switch,
 // which turns on xterm.js's screen-reader mode (off by default, as it costs
 // on every write).
-import { Terminal } from '@xterm/xterm';
 import { FitAddon } from '@xterm/addon-fit';
 import { PassesToTerminal } from './key_policy.mjs';
+import { TerminalLibrary } from './terminal_library.mjs';
 
 // On a phone's narrow screen a smaller font keeps each menu line (up to
 // about 50 characters) on one row; the longer number prompts wrap.
@@ -24,6 +24,7 @@ function FollowScreenReaderSwitch(terminal) {
 // terminal; awaits `pause()` between making, opening and fitting it, each
 // long on a slow phone.
 export async function OpenTerminal(element, connect, pause) {
+  const { Terminal } = TerminalLibrary();
   const terminal = new Terminal({ scrollback: 1000, fontSize: FontSize() });
   const fit = new FitAddon();
   terminal.loadAddon(fit);

@@ -4,30 +4,37 @@
 // opens Help (guide.html) and the manual page, as HTML from mandoc, inline
 // into quillary.html.
 //   node build_page.mjs <quillary_page_program.mjs> <quillary.html to write>
-//                       <mandoc> <quillary.1>
-import { build } from 'esbuild';
+//                       <mandoc> <quillary.1> <xz>
+import { build, transform } from 'esbuild';
 import { execFile } from 'node:child_process';
 import { promisify } from 'node:util';
-import { readFile, writeFile } from 'node:fs/promises';
+import { readFile, stat, writeFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
-import { deflateRawSync } from 'node:zlib';
 import path from 'node:path';
 import { CompileProgram } from './compile_program.mjs';
+import { DecodeLzma } from './lzma_decoder.mjs';
+import { NextTask } from './next_task.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 
 // The script that compiles the program's WebAssembly, written beside its
 // module, and tells the page's script, which may be waiting for it, that it
-// has begun. It carries the binary as the page receives it: raw deflate in
-// base64, which the page's own compression takes back to about the deflated
-// size (base64 of the raw bytes would compress a third worse, as its
-// characters cut across them).
-async function ProgramBinaryScript(programModule) {
-  const wasm = await readFile(programModule.replace(/\.m?js$/, '.wasm'));
-  const base64 = deflateRawSync(wasm, { level: 9 }).toString('base64');
-  return `globalThis.quillaryProgram = (${CompileProgram})('${base64}');` +
+// has begun. It carries the binary packed with LZMA (xz's .lzma format, at
+// its strongest setting; literal contexts of 3 bits and no position bits
+// suit WebAssembly best), in base64: the page's own compression takes that
+// back to about the packed size.
+async function ProgramBinaryScript(programModule, xz) {
+  const wasmFile = programModule.replace(/\.m?js$/, '.wasm');
+  const size = (await stat(wasmFile)).size;
+  const { stdout: packed } = await promisify(execFile)(xz,
+    ['--format=lzma', '--lzma1=preset=9e,lc=3,lp=0,pb=0', '--stdout',
+      wasmFile], { encoding: 'buffer', maxBuffer: 1 << 26 });
+  const script = 'globalThis.quillaryProgram = ' +
+    `(${CompileProgram})('${packed.toString('base64')}', ${size}, ` +
+    `${DecodeLzma}, ${NextTask});` +
     `dispatchEvent(new Event('quillary-program'));`;
+  return (await transform(script, { minify: true, target: 'es2020' })).code;
 }
 
 // The script that carries xterm.js (its UMD build, which sets
@@ -78,7 +85,7 @@ function Inline(template, marker, text) {
   return template.replace(marker, () => text);
 }
 
-async function Main([programModule, outputFile, mandoc, manualPage]) {
+async function Main([programModule, outputFile, mandoc, manualPage, xz]) {
   const { script, style } = await Bundle(path.resolve(programModule));
   let page = await readFile(path.join(here, 'quillary.html'), 'utf8');
   page = Inline(page, '<!-- guide -->',
@@ -87,7 +94,7 @@ async function Main([programModule, outputFile, mandoc, manualPage]) {
     (await ManualPage(mandoc, manualPage)).trim());
   page = Inline(page, '/* page styles */', style.trim());
   page = Inline(page, '/* program binary */',
-    await ProgramBinaryScript(programModule));
+    await ProgramBinaryScript(programModule, xz));
   page = Inline(page, '/* terminal library */', await TerminalLibraryScript());
   page = Inline(page, '/* page script */', script.trim());
   await writeFile(outputFile, page);

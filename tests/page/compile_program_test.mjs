@@ -1,10 +1,12 @@
-// The program's binary as the page carries it (raw deflate in base64, as
-// build_page.mjs writes it), compiled without a browser: Node lacks
+// The program's binary as the page carries it (packed with LZMA, in base64,
+// as build_page.mjs writes it), compiled without a browser: Node lacks
 // Uint8Array.fromBase64, so this takes the path of browsers without it.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { deflateRawSync } from 'node:zlib';
 import { CompileProgram } from '../../page/compile_program.mjs';
+import { DecodeLzma } from '../../page/lzma_decoder.mjs';
+import { NextTask } from '../../page/next_task.mjs';
+import { Pack } from './lzma_decoder_test.mjs';
 
 // WebAssembly modules, each with the names of its exports.
 const kModules = [
@@ -18,12 +20,13 @@ const kModules = [
       0x0a, 0x06, 0x01, 0x04, 0x00, 0x41, 0x2a, 0x0b] },
 ];
 
-const Carried = (bytes) =>
-  deflateRawSync(Uint8Array.from(bytes), { level: 9 }).toString('base64');
+const Carried = (bytes) => Pack(Uint8Array.from(bytes)).toString('base64');
+const Compile = (base64, size) =>
+  CompileProgram(base64, size, DecodeLzma, NextTask);
 
 for (const { name, exports, bytes } of kModules) {
   test(`compiles the carried binary: ${name}`, async () => {
-    const module = await CompileProgram(Carried(bytes));
+    const module = await Compile(Carried(bytes), bytes.length);
     assert.deepEqual(WebAssembly.Module.exports(module).map((e) => e.name),
       exports);
     if (exports.includes('answer')) {
@@ -36,5 +39,5 @@ for (const { name, exports, bytes } of kModules) {
 test('a binary cut short is refused, not compiled', async () => {
   const whole = Buffer.from(Carried(kModules[1].bytes), 'base64');
   const cut = whole.subarray(0, whole.length - 4).toString('base64');
-  await assert.rejects(CompileProgram(cut));
+  await assert.rejects(Compile(cut, kModules[1].bytes.length));
 });

@@ -12,8 +12,9 @@
 //               time beyond 50 ms)
 //   transferred bytes received for the page, headers included
 // Lighthouse's mobile scores follow, where its npm package is installed
-// (its simulated phone; CHROME_PATH names the browser). Exits 1 when a
-// target is missed, unless --report is given, with which it only reports.
+// (its simulated phone; CHROME_PATH names the browser), from the run with
+// the median performance score of three. Exits 1 when a target is missed,
+// unless --report is given, with which it only reports.
 //   node bench/web_start.mjs [--report] [build-web/quillary.html]
 import http from 'node:http';
 import { access, constants, readFile } from 'node:fs/promises';
@@ -30,6 +31,7 @@ const kGreeting = 'Hello, my name is Quillary. What would you like me to call yo
 // Wrapped on a phone's narrow terminal: its last row is waited for.
 const kGreetingEnd = 'What would you like me to call you?';
 const kLoads = 5;
+const kLighthouseRuns = 3;
 const kAfterGreetingMilliseconds = 1000;
 const kCpuSlowdown = 4;
 
@@ -151,8 +153,9 @@ async function Load(chromium, url) {
   return figures;
 }
 
-const Median = (values) => {
-  const sorted = [...values].sort((a, b) => a - b);
+// The middle one of `values`, ordered by `key`.
+const Median = (values, key = (value) => value) => {
+  const sorted = [...values].sort((a, b) => key(a) - key(b));
   return sorted[Math.floor(sorted.length / 2)];
 };
 
@@ -259,14 +262,24 @@ async function Main() {
     const wasm = await readFile(path.join(path.dirname(kPageFile), 'page',
       'quillary_page_program.wasm')).catch(() => null);
     if (wasm) {
+      // The page carries it packed, in base64: the file's one long run.
+      const carried = text.match(/[A-Za-z0-9+/]{10000,}={0,2}/)?.[0] ?? '';
       console.log(`program's WebAssembly: ${wasm.length} bytes, ` +
-        `${deflateRawSync(wasm, { level: 9 }).length} deflated`);
+        `${deflateRawSync(wasm, { level: 9 }).length} deflated, ` +
+        `${Buffer.from(carried, 'base64').length} as the page carries it`);
     }
 
     // A Lighthouse that cannot run here is reported, and counts as a miss.
+    // Its one load moves with the machine, so it runs kLighthouseRuns times
+    // and the run with the median performance score is reported.
     let report = null;
     try {
-      report = await RunLighthouse(url('quillary.html'));
+      const runs = [];
+      for (let run = 0; run < kLighthouseRuns; ++run) {
+        runs.push(await RunLighthouse(url('quillary.html')));
+      }
+      report = Median(runs.filter((found) => found !== null),
+        (found) => found.categories.performance.score) ?? null;
       if (report === null) console.log('Lighthouse: not installed, not run');
     } catch (error) {
       console.log(`Lighthouse failed: ${error.message}`);

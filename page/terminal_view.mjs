@@ -21,10 +21,11 @@ function FollowScreenReaderSwitch(terminal) {
 
 // Makes the terminal in `element`; `connect(terminal)` joins it to the line
 // discipline before it opens, so that no key is missed. Resolves to the
-// terminal; awaits `pause()` between making, opening and fitting it, each
-// long on a slow phone.
+// terminal; awaits `pause()` between running xterm.js's code and making,
+// opening and fitting the terminal, each long on a slow phone.
 export async function OpenTerminal(element, connect, pause) {
   const { Terminal } = TerminalLibrary();
+  await pause();
   const terminal = new Terminal({ scrollback: 1000, fontSize: FontSize() });
   const fit = new FitAddon();
   terminal.loadAddon(fit);

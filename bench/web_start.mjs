@@ -14,8 +14,12 @@
 // Lighthouse's mobile scores follow, where its npm package is installed
 // (its simulated phone; CHROME_PATH names the browser), from the run with
 // the median performance score of three. Exits 1 when a target is missed,
-// unless --report is given, with which it only reports.
-//   node bench/web_start.mjs [--report] [build-web/quillary.html]
+// unless --report is given, with which it only reports. With --ci, as in
+// CI, the absolute times (the greeting's 2 s, the longest task, the total
+// blocking time, Lighthouse's performance score) are reported but only the
+// ratios to the floor, measured in the same run, and the sizes fail it: a
+// slower or busier machine could miss an absolute time by itself.
+//   node bench/web_start.mjs [--report | --ci] [build-web/quillary.html]
 import http from 'node:http';
 import { access, constants, readFile } from 'node:fs/promises';
 import { deflateRawSync, gzipSync } from 'node:zlib';
@@ -25,6 +29,7 @@ import * as browser from '../tests/web/browser.mjs';
 
 const kArguments = process.argv.slice(2);
 const kReportOnly = kArguments.includes('--report');
+const kRelativeOnly = kArguments.includes('--ci');
 const kPageFile = kArguments.find((argument) => !argument.startsWith('--')) ??
   'build-web/quillary.html';
 const kGreeting = 'Hello, my name is Quillary. What would you like me to call you?';
@@ -214,6 +219,10 @@ async function RunLighthouse(url) {
   }
 }
 
+// A time that a slower or busier machine could miss on its own, where a
+// ratio to the floor, measured in the same run, could not.
+const kAbsolute = true;
+
 const Ms = (value) => `${value.toFixed(0)} ms`;
 const Met = (ok) => (ok ? 'met' : 'MISSED');
 
@@ -230,13 +239,13 @@ async function Main() {
       [`header within ${kTargets.headerAfterFloor} ms of the floor's`,
         page.header - floor.header <= kTargets.headerAfterFloor],
       [`greeting within ${kTargets.greeting} ms`,
-        page.greeting <= kTargets.greeting],
+        page.greeting <= kTargets.greeting, kAbsolute],
       [`greeting within ${kTargets.greetingToFloor}x the floor's`,
         page.greeting <= kTargets.greetingToFloor * floor.greeting],
       [`no task over ${kTargets.longestTask} ms`,
-        page.longest <= kTargets.longestTask],
+        page.longest <= kTargets.longestTask, kAbsolute],
       [`total blocking time under ${kTargets.blocking} ms`,
-        page.blocking < kTargets.blocking],
+        page.blocking < kTargets.blocking, kAbsolute],
       [`file at most ${kTargets.fileBytes} bytes`,
         fileBytes <= kTargets.fileBytes],
       [`compressed at most ${kTargets.compressedBytes} bytes`,
@@ -301,12 +310,19 @@ async function Main() {
       for (const result of failed) console.log(`  failed: ${result.id}`);
       checks.push(
         [`Lighthouse performance at least ${kTargets.lighthousePerformance * 100}`,
-          report.categories.performance.score >= kTargets.lighthousePerformance],
+          report.categories.performance.score >= kTargets.lighthousePerformance,
+          kAbsolute],
         ['Lighthouse: no input prevents pastes',
           audit('paste-preventing-inputs').score === 1]);
     }
-    for (const [name, ok] of checks) console.log(`${Met(ok)}: ${name}`);
-    if (!kReportOnly && checks.some(([, ok]) => !ok)) process.exitCode = 1;
+    const Gates = ([, , absolute]) => !(absolute && kRelativeOnly);
+    for (const check of checks) {
+      const [name, ok] = check;
+      console.log(`${Met(ok)}: ${name}${Gates(check) ? '' : ' (reported only)'}`);
+    }
+    if (!kReportOnly && checks.some((check) => !check[1] && Gates(check))) {
+      process.exitCode = 1;
+    }
   } finally {
     server.close();
   }

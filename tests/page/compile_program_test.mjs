@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { CompileProgram } from '../../page/compile_program.mjs';
 import { DecodeLzma } from '../../page/lzma_decoder.mjs';
 import { NextTask } from '../../page/next_task.mjs';
-import { Pack } from './lzma_decoder_test.mjs';
+import { Pack } from './xz_pack.mjs';
 
 // WebAssembly modules, each with the names of its exports.
 const kModules = [

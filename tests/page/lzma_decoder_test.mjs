@@ -3,12 +3,8 @@
 // slices, and damaged data must be refused.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
 import { DecodeLzma } from '../../page/lzma_decoder.mjs';
-
-export const Pack = (bytes, settings = 'preset=9e,lc=3,lp=0,pb=0') =>
-  execFileSync('xz', ['--format=lzma', `--lzma1=${settings}`, '--stdout'],
-    { input: bytes, maxBuffer: 1 << 26 });
+import { kPageSettings, Pack } from './xz_pack.mjs';
 
 // Deterministic bytes: noise (literals), text repeated near by (short
 // matches and repeats), and a stretch of noise copied from 200 KB back
@@ -31,7 +27,7 @@ const kInputs = [
   ['one byte', Buffer.from([42])],
   ['noise, text and far copies', Sample()],
 ];
-const kSettings = ['preset=9e,lc=3,lp=0,pb=0', 'preset=6', 'preset=1',
+const kSettings = [kPageSettings, 'preset=6', 'preset=1',
   'preset=9e,lc=0,lp=4,pb=4', 'preset=9e,lc=4,lp=0,pb=1'];
 
 for (const [name, bytes] of kInputs) {

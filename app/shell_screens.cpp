@@ -3,12 +3,12 @@
 #include <iostream>
 
 #include "app/game_manager.h"
-#include "console/console.h"
 #include "input/read_float.h"
 #include "shell/line_reader.h"
 #include "shell/main_menu.h"
 #include "shell/pause.h"
 #include "shell/print_message.h"
+#include "shell/prompt.h"
 #include "shell/shell_state.h"
 
 void GameManager::EnterUserName() {

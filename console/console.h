@@ -42,41 +42,18 @@ void ClearWithConsoleApi();
 // nothing on it. Never writes to the standard streams' bytes.
 void OfferFigure(const std::function<std::string()>& figure);
 
-// What the line the program is about to read should hold, so that a host
-// with an answer field can say so beside it.
-enum class AnswerKind : unsigned char {
-  kName,              // any line: what to call the user, a weapon's name
-  kMenuChoice,        // one of the menu on the screen, typed exactly
-  kWholeNumber,       // digits led by an optional "-", -2147483648 to
-                      // 2147483647
-  kTenths,            // a whole number of tenths: 5 means 0.5
-  kContinue,          // any line: Enter goes on
-  kQuitConfirmation,  // "0" quits, any other line goes back to the menu
-  kFireAgain,         // "0" stops firing, any other line fires again
-  kDecimalFraction,   // digits with at most one ".", led by an optional "-"
-};
-
-// Why the line just read was not taken, found by the check that refused it.
-enum class Refusal : unsigned char {
-  kNone,           // nothing refused: the question is asked afresh
-  kEmpty,          // the line was empty
-  kNoDigits,       // a sign or a point without a digit: "-", ".", "-."
-  kPoint,          // a "." where only a whole number is taken: "0.5"
-  kSecondPoint,    // a second "." in a decimal fraction
-  kMisplacedSign,  // a "-" after the first character: "5-"
-  kCharacter,      // a character that is no digit, "-" or ".": "1e6", " 5"
-  kOutOfRange,     // a number beyond what the prompt takes
-  kNotAChoice,     // a line that is none of the menu's choices
-};
-
-// Tells the host what the next line read should hold (kind), and, when the
-// question is asked again, why the line before was refused. A host with an
-// answer field (the browser page) shows it there; the native consoles and
-// Node ignore it without formatting or allocating anything. Unordered with
-// the output: nothing is flushed, and a host keeps the last one it was
-// given until the program reads. Never writes to the standard streams'
-// bytes.
-void OfferPrompt(AnswerKind kind, Refusal refusal = Refusal::kNone);
+// Tells the host what the next line read should hold (`kind`) and, when the
+// question is asked again, why the line before was refused (`refusal`, ""
+// when it is asked afresh): short ASCII names from the asker's vocabulary,
+// which the console passes on without knowing them. `reason`, when given,
+// makes the asker's own sentence for the refusal and is called only for a
+// host that takes questions. A host with an answer field (the browser page)
+// shows them there; the native consoles and Node ignore them without
+// formatting or allocating anything. Unordered with the output: nothing is
+// flushed, and a host keeps the last question it was given until the
+// program reads. Never writes to the standard streams' bytes.
+void OfferQuestion(std::string_view kind, std::string_view refusal,
+                   const std::function<std::string()>& reason);
 
 // Flushes std::cout, puts every console mode and code page back as they
 // were found, and returns the exit status: 0 when everything written reached

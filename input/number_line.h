@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "console/console.h"
+#include "shell/prompt.h"
 
 // True when every character of line is a decimal digit "0" to "9", or "-" as
 // the first character. Safe for every byte value: nothing above 127 is a

@@ -2,7 +2,7 @@
 #ifndef QUILLARY_INPUT_READ_INTEGER_H_
 #define QUILLARY_INPUT_READ_INTEGER_H_
 
-#include "console/console.h"
+#include "shell/prompt.h"
 
 // Prints "(Please input a Decimal Number: )" and an empty line, then reads
 // lines until one is a whole number: decimal digits, optionally led by "-",

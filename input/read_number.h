@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "console/console.h"
 #include "shell/line_reader.h"
 #include "shell/print_message.h"
+#include "shell/prompt.h"
 
 inline constexpr char kNumberApology[] =
     "\n(I'm sorry I didnt understand that, please Enter a number)";

@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "console/console.h"
 #include "maths/math_problems.h"
 #include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/main_menu.h"
 #include "shell/pause.h"
+#include "shell/prompt.h"
 #include "shell/terminal.h"
 
 namespace {

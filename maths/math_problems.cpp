@@ -8,6 +8,7 @@
 #include "console/console.h"
 #include "shell/choice_table.h"
 #include "shell/line_reader.h"
+#include "shell/prompt.h"
 #include "shell/terminal.h"
 
 void MathProblems::RunMathProblems() {

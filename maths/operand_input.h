@@ -3,9 +3,9 @@
 #ifndef QUILLARY_MATHS_OPERAND_INPUT_H_
 #define QUILLARY_MATHS_OPERAND_INPUT_H_
 
-#include "console/console.h"
 #include "maths/vector2.h"
 #include "maths/vector3.h"
+#include "shell/prompt.h"
 
 // Writes prompt, reads a whole number with ReadInteger (which asks again
 // after every line that is not one) and returns it through OperandValue.

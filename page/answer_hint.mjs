@@ -1,7 +1,7 @@
 // The hint beside the answer line: what the line the program waits for
 // should hold and, after a refused line, why it was not taken, as the
 // program says through its console (the run's 'quillary-prompt' event,
-// whose detail is { kind, refusal }, named as console/web/web_console.cpp
+// whose detail is { kind, refusal }, named as shell/prompt.cpp
 // names them); nothing is read from the terminal's text. The hint shows at
 // once; a screen reader hears it only once it has settled and says
 // something new, so that the lines of a paste are not read out one by one.

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "console/console.h"
 #include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/print_message.h"
+#include "shell/prompt.h"
 #include "shell/shell_state.h"
 #include "shell/terminal.h"
 

@@ -1,8 +1,8 @@
 #include "shell/pause.h"
 
-#include "console/console.h"
 #include "shell/line_reader.h"
 #include "shell/print_message.h"
+#include "shell/prompt.h"
 #include "shell/shell_state.h"
 
 void Pause() {

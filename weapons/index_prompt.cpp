@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <iostream>
 
-#include "console/console.h"
 #include "input/read_integer.h"
+#include "shell/prompt.h"
 #include "shell/terminal.h"
 #include "weapons/weapon_selection.h"
 #include "weapons/weapon_state.h"

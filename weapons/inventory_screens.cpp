@@ -4,9 +4,9 @@
 #include <iostream>
 #include <string>
 
-#include "console/console.h"
 #include "input/read_integer.h"
 #include "shell/line_reader.h"
+#include "shell/prompt.h"
 #include "weapons/index_prompt.h"
 #include "weapons/weapon_item.h"
 #include "weapons/weapon_manager.h"

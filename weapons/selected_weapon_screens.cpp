@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <iostream>
 
-#include "console/console.h"
 #include "shell/line_reader.h"
+#include "shell/prompt.h"
 #include "shell/terminal.h"
 #include "weapons/index_prompt.h"
 #include "weapons/weapon_item.h"

@@ -40,7 +40,8 @@ void ClearWithConsoleApi() {}
 void OfferFigure(const std::function<std::string()>&) {}
 
 // Its only answer field is the terminal's own line.
-void OfferPrompt(AnswerKind, Refusal) {}
+void OfferQuestion(std::string_view, std::string_view,
+                   const std::function<std::string()>&) {}
 
 int CloseStandardStreams(std::string_view failure) {
   return FinishStandardStreams(failure);

@@ -1,6 +1,7 @@
 // The console of the WebAssembly build: whatever JavaScript embeds the
 // program (console/web/node_console.js under Node, the page's terminal in a
-// browser) hands it an object, Module.quillaryConsole, with three members:
+// browser) hands it an object, Module.quillaryConsole, with three members
+// and two optional ones:
 //   read(capacity)  a promise of up to `capacity` bytes (a Uint8Array); an
 //                   empty array is the end of input, a rejection with an
 //                   errno-style `code` ("EISDIR") a failed read
@@ -10,17 +11,19 @@
 //                   clear sequence
 //   figure(text)    optional: takes a figure's JSON text (OfferFigure),
 //                   after the output written before it
-//   prompt(kind, refusal)
+//   prompt(kind, refusal, reason)
 //                   optional: what the next line read should hold
-//                   (OfferPrompt), two strings: kind is one of "name",
+//                   (OfferQuestion), three strings: kind is one of "name",
 //                   "menu-choice", "whole-number", "tenths", "continue",
 //                   "quit-confirmation", "fire-again", "decimal-fraction";
 //                   refusal is "" when the question is asked afresh, else
 //                   why the line before was not taken: "empty", "no-digits",
 //                   "point", "second-point", "misplaced-sign", "character",
-//                   "out-of-range", "not-a-choice" (console.h says what
-//                   each means). Not ordered with the output: it may come
-//                   before the screen it belongs to is written.
+//                   "out-of-range", "not-a-choice" (shell/prompt.h says
+//                   what each means); reason is the program's own sentence
+//                   for the refusal where it has one, else "". Not ordered
+//                   with the output: it may come before the screen it
+//                   belongs to is written.
 // The only bytes ever sent beyond the program's texts are the clear
 // sequence, written by ClearScreen:
 //   ESC "[H"   move the cursor to the top left corner
@@ -78,21 +81,15 @@ EM_JS(int, EmbedderTakesPrompts, (),
       { return Module.quillaryConsole.prompt ? 1 : 0; });
 
 EM_JS(void, PromptToEmbedder,
-      (const char* kind, int kindSize, const char* refusal, int refusalSize), {
+      (const char* kind, int kindSize, const char* refusal, int refusalSize,
+       const char* reason, int reasonSize),
+      {
         const decoder = new TextDecoder();
         Module.quillaryConsole.prompt(
             decoder.decode(HEAPU8.slice(kind, kind + kindSize)),
-            decoder.decode(HEAPU8.slice(refusal, refusal + refusalSize)));
+            decoder.decode(HEAPU8.slice(refusal, refusal + refusalSize)),
+            decoder.decode(HEAPU8.slice(reason, reason + reasonSize)));
       });
-
-// The host's names, in the order of the enumerations; plain ASCII.
-constexpr std::string_view kAnswerKindNames[] = {
-    "name",     "menu-choice",       "whole-number", "tenths",
-    "continue", "quit-confirmation", "fire-again",   "decimal-fraction"};
-constexpr std::string_view kRefusalNames[] = {
-    "",          "empty",        "no-digits",
-    "point",     "second-point", "misplaced-sign",
-    "character", "out-of-range", "not-a-choice"};
 
 // InputBuffer and OutputBuffer above these keep the crossings into
 // JavaScript few: one write a screen, one read a typed line or 64 KiB piped.
@@ -138,13 +135,14 @@ void OfferFigure(const std::function<std::string()>& figure) {
   FigureToEmbedder(text.data(), static_cast<int>(text.size()));
 }
 
-void OfferPrompt(AnswerKind kind, Refusal refusal) {
+void OfferQuestion(std::string_view kind, std::string_view refusal,
+                   const std::function<std::string()>& reason) {
   static const bool takesPrompts = EmbedderTakesPrompts() != 0;
   if (!takesPrompts) return;
-  const std::string_view kindName = kAnswerKindNames[static_cast<int>(kind)];
-  const std::string_view refusalName = kRefusalNames[static_cast<int>(refusal)];
-  PromptToEmbedder(kindName.data(), static_cast<int>(kindName.size()),
-                   refusalName.data(), static_cast<int>(refusalName.size()));
+  const std::string because = reason ? reason() : std::string();
+  PromptToEmbedder(kind.data(), static_cast<int>(kind.size()), refusal.data(),
+                   static_cast<int>(refusal.size()), because.data(),
+                   static_cast<int>(because.size()));
 }
 
 // Once a read has waited, main runs on from a rewound stack and what it

@@ -58,7 +58,8 @@ void OpenStandardStreams() {
 void OfferFigure(const std::function<std::string()>&) {}
 
 // Its only answer field is the console's own line.
-void OfferPrompt(AnswerKind, Refusal) {}
+void OfferQuestion(std::string_view, std::string_view,
+                   const std::function<std::string()>&) {}
 
 int CloseStandardStreams(std::string_view failure) {
   const int status = FinishStandardStreams(failure);

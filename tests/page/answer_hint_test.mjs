@@ -6,12 +6,12 @@ import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { HintText } from '../../page/answer_hint.mjs';
 
-const kWebConsole = new URL('../../console/web/web_console.cpp',
+const kPromptNames = new URL('../../shell/prompt.cpp',
   import.meta.url);
 
-// The names of one of web_console.cpp's tables of strings.
+// The names of one of shell/prompt.cpp's tables of strings.
 async function Names(table) {
-  const source = await readFile(kWebConsole, 'utf8');
+  const source = await readFile(kPromptNames, 'utf8');
   const body = source.match(new RegExp(`${table}\\[\\] = \\{([^}]*)\\}`))[1];
   return [...body.matchAll(/"([^"]*)"/g)].map((match) => match[1]);
 }

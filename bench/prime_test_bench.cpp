@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "maths/prime_test.h"
+#include "arithmetic/prime_test.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #ifndef QUILLARY_MATHS_MATH_PROBLEMS_H_
 #define QUILLARY_MATHS_MATH_PROBLEMS_H_
 
-#include "maths/figures.h"
 #include "maths/math_state.h"
+#include "maths_text/figure_text.h"
 
 class MathProblems {
  public:

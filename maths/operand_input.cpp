@@ -2,8 +2,8 @@
 
 #include <iostream>
 
+#include "arithmetic/single_precision.h"
 #include "input/read_integer.h"
-#include "maths/single_precision.h"
 
 namespace {
 

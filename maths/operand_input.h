@@ -3,8 +3,8 @@
 #ifndef QUILLARY_MATHS_OPERAND_INPUT_H_
 #define QUILLARY_MATHS_OPERAND_INPUT_H_
 
-#include "maths/vector2.h"
-#include "maths/vector3.h"
+#include "arithmetic/vector2.h"
+#include "arithmetic/vector3.h"
 #include "shell/prompt.h"
 
 // Writes prompt, reads a whole number with ReadInteger (which asks again

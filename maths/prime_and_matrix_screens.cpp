@@ -2,9 +2,9 @@
 // matrix placeholders.
 #include <iostream>
 
+#include "arithmetic/prime_test.h"
 #include "input/read_integer.h"
 #include "maths/math_problems.h"
-#include "maths/prime_test.h"
 
 void MathProblems::IsPrimeNumber() {
   std::cout << "Please Enter a value for us to figure out if it is prime: ";

@@ -1,10 +1,10 @@
-#include "maths/result_lines.h"
+#include "maths_text/result_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "maths/single_precision.h"
+#include "arithmetic/single_precision.h"
 
 namespace {
 

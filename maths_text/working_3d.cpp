@@ -2,9 +2,9 @@
 #include <string>
 #include <string_view>
 
-#include "maths/math_writer.h"
-#include "maths/working.h"
-#include "maths/working_steps.h"
+#include "maths_text/math_writer.h"
+#include "maths_text/working.h"
+#include "maths_text/working_steps.h"
 
 namespace {
 

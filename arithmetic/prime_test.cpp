@@ -1,4 +1,4 @@
-#include "maths/prime_test.h"
+#include "arithmetic/prime_test.h"
 
 bool IsPrime(std::int32_t n) {
   if (n < 2) return false;

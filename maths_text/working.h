@@ -72,12 +72,12 @@
 //                 when the clamp changed the value; θ = arccos of that.
 //   Cross         a × b: the six products, then the three differences.
 //   SurfaceNormal e_1 = p_2 − p_1, e_2 = p_3 − p_1, then e_1 × e_2 as Cross.
-#ifndef QUILLARY_MATHS_WORKING_H_
-#define QUILLARY_MATHS_WORKING_H_
+#ifndef QUILLARY_MATHS_TEXT_WORKING_H_
+#define QUILLARY_MATHS_TEXT_WORKING_H_
 
 #include <string>
 
-#include "maths/exercises.h"
+#include "arithmetic/exercises.h"
 
 // Appends `,"working":[...]` for the exercise's computation to text.
 void AppendWorking(std::string& text, const VectorSumWork& work);
@@ -89,4 +89,4 @@ void AppendWorking(std::string& text, const NormalizeWork& work);
 void AppendWorking(std::string& text, const CrossWork& work);
 void AppendWorking(std::string& text, const SurfaceNormalWork& work);
 
-#endif  // QUILLARY_MATHS_WORKING_H_
+#endif  // QUILLARY_MATHS_TEXT_WORKING_H_

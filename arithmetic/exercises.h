@@ -3,11 +3,11 @@
 // (result_lines.h), the figure and its working (figures.h, working.h) are
 // all written from the same floats. Plain values: making one allocates
 // nothing.
-#ifndef QUILLARY_MATHS_EXERCISES_H_
-#define QUILLARY_MATHS_EXERCISES_H_
+#ifndef QUILLARY_ARITHMETIC_EXERCISES_H_
+#define QUILLARY_ARITHMETIC_EXERCISES_H_
 
-#include "maths/vector2.h"
-#include "maths/vector3.h"
+#include "arithmetic/vector2.h"
+#include "arithmetic/vector3.h"
 
 // VectorAddition (a + b) or VectorSub (a - b).
 struct VectorSumWork {
@@ -75,4 +75,4 @@ struct SurfaceNormalWork {
 };
 SurfaceNormalWork WorkOutSurfaceNormal(Vec3 p1, Vec3 p2, Vec3 p3);
 
-#endif  // QUILLARY_MATHS_EXERCISES_H_
+#endif  // QUILLARY_ARITHMETIC_EXERCISES_H_

@@ -1,12 +1,12 @@
-#include "maths/figures.h"
+#include "maths_text/figure_text.h"
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
-#include "maths/result_lines.h"
-#include "maths/working.h"
-#include "shell/number_text.h"
+#include "maths_text/number_text.h"
+#include "maths_text/result_lines.h"
+#include "maths_text/working.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "maths/vector2.h"
+#include "arithmetic/vector2.h"
 
 #include <algorithm>
 
-#include "maths/single_precision.h"
+#include "arithmetic/single_precision.h"
 
 // Every product and sum below is a float expression of its own, and the
 // build forbids fused multiply-adds, so each step is rounded to float

@@ -1,4 +1,4 @@
-#include "maths/single_precision.h"
+#include "arithmetic/single_precision.h"
 
 #include <cmath>
 

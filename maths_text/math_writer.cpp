@@ -1,4 +1,4 @@
-#include "maths/math_writer.h"
+#include "maths_text/math_writer.h"
 
 void Write(MathWriter& w, Symbol s) {
   if (!s.script.empty()) w.Open("sub");

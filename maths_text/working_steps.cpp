@@ -1,4 +1,4 @@
-#include "maths/working_steps.h"
+#include "maths_text/working_steps.h"
 
 // "name = (x, y)": an operand as the program holds it.
 void Operand(MathWriter& w, Symbol s, Vec2 v) {

@@ -2,13 +2,13 @@
 // page) needs to picture the result line beside it and to show its working,
 // written from the exercise's one computation (exercises.h) as a small JSON
 // text whose numbers are the float texts the terminal shows.
-#ifndef QUILLARY_MATHS_FIGURES_H_
-#define QUILLARY_MATHS_FIGURES_H_
+#ifndef QUILLARY_MATHS_TEXT_FIGURE_TEXT_H_
+#define QUILLARY_MATHS_TEXT_FIGURE_TEXT_H_
 
 #include <string>
 #include <variant>
 
-#include "maths/exercises.h"
+#include "arithmetic/exercises.h"
 
 // One vector exercise's computation: what its screen prints the result line
 // from (AppendResultLine) and offers the figure of (FigureText).
@@ -46,4 +46,4 @@ void AppendResultLine(std::string& line, const Figure& figure);
 // a not-a-number and the host must show the digits the terminal shows.
 std::string FigureText(const Figure& figure);
 
-#endif  // QUILLARY_MATHS_FIGURES_H_
+#endif  // QUILLARY_MATHS_TEXT_FIGURE_TEXT_H_

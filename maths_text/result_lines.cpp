@@ -1,9 +1,9 @@
-#include "maths/result_lines.h"
+#include "maths_text/result_lines.h"
 
 #include <initializer_list>
 #include <string>
 
-#include "shell/number_text.h"
+#include "maths_text/number_text.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 // Writes the mathematics of a working (working.h) as its JSON nodes: the
 // MathWriter that appends them to a figure's text, and the symbols of the
 // exercises (a, b, a_x, â) written through it.
-#ifndef QUILLARY_MATHS_MATH_WRITER_H_
-#define QUILLARY_MATHS_MATH_WRITER_H_
+#ifndef QUILLARY_MATHS_TEXT_MATH_WRITER_H_
+#define QUILLARY_MATHS_TEXT_MATH_WRITER_H_
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
-#include "maths/vector2.h"
-#include "maths/vector3.h"
-#include "shell/number_text.h"
+#include "arithmetic/vector2.h"
+#include "arithmetic/vector3.h"
+#include "maths_text/number_text.h"
 
 // The operators in UTF-8, as MathML shows them.
 inline constexpr std::string_view kMinus = "\xE2\x88\x92";  // U+2212
@@ -138,4 +138,4 @@ void Tuple(MathWriter& w, std::initializer_list<float> parts);
 void Tuple(MathWriter& w, Vec2 v);
 void Tuple(MathWriter& w, Vec3 v);
 
-#endif  // QUILLARY_MATHS_MATH_WRITER_H_
+#endif  // QUILLARY_MATHS_TEXT_MATH_WRITER_H_

@@ -1,11 +1,11 @@
-#include "maths/vector2.h"
+#include "arithmetic/vector2.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "maths/result_lines.h"
-#include "maths/single_precision.h"
+#include "arithmetic/single_precision.h"
+#include "maths_text/result_lines.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // The steps that several workings share: an operand, a sum of two
 // products, a length and a unit vector, each written as one step of
 // working.h with the values the program computed.
-#ifndef QUILLARY_MATHS_WORKING_STEPS_H_
-#define QUILLARY_MATHS_WORKING_STEPS_H_
+#ifndef QUILLARY_MATHS_TEXT_WORKING_STEPS_H_
+#define QUILLARY_MATHS_TEXT_WORKING_STEPS_H_
 
 #include <initializer_list>
 #include <string_view>
 
-#include "maths/math_writer.h"
-#include "maths/vector2.h"
-#include "maths/vector3.h"
+#include "arithmetic/vector2.h"
+#include "arithmetic/vector3.h"
+#include "maths_text/math_writer.h"
 
 // "name = (x, y)": an operand as the program holds it.
 void Operand(MathWriter& w, Symbol s, Vec2 v);
@@ -53,4 +53,4 @@ void UnitSteps(MathWriter& w, Symbol s, Vec2 v, const NormalizedWork& work,
 // a op b in symbols.
 void WriteSum(MathWriter& w, std::string_view op);
 
-#endif  // QUILLARY_MATHS_WORKING_STEPS_H_
+#endif  // QUILLARY_MATHS_TEXT_WORKING_STEPS_H_

@@ -2,15 +2,15 @@
 // (exercises.h) as the exercise prints it: numbers in the stream's default
 // notation (six significant digits, "1e+06" from a million on, "-0" for a
 // negative zero), no line break at the end.
-#ifndef QUILLARY_MATHS_RESULT_LINES_H_
-#define QUILLARY_MATHS_RESULT_LINES_H_
+#ifndef QUILLARY_MATHS_TEXT_RESULT_LINES_H_
+#define QUILLARY_MATHS_TEXT_RESULT_LINES_H_
 
 #include <string>
 #include <string_view>
 
-#include "maths/exercises.h"
-#include "maths/vector2.h"
-#include "maths/vector3.h"
+#include "arithmetic/exercises.h"
+#include "arithmetic/vector2.h"
+#include "arithmetic/vector3.h"
 
 // Appends the exercise's result line to line:
 //   VectorAddition, VectorSub  "The resulting vector is: (" result ")"
@@ -53,4 +53,4 @@ std::string NormalizeLine(Vec2 v);
 std::string CrossLine(Vec3 a, Vec3 b);
 std::string SurfaceNormalLine(Vec3 p1, Vec3 p2, Vec3 p3);
 
-#endif  // QUILLARY_MATHS_RESULT_LINES_H_
+#endif  // QUILLARY_MATHS_TEXT_RESULT_LINES_H_

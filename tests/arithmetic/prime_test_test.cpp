@@ -1,4 +1,4 @@
-#include "maths/prime_test.h"
+#include "arithmetic/prime_test.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "maths/math_writer.h"
-#include "maths/result_lines.h"
-#include "maths/working.h"
-#include "maths/working_steps.h"
+#include "maths_text/math_writer.h"
+#include "maths_text/result_lines.h"
+#include "maths_text/working.h"
+#include "maths_text/working_steps.h"
 
 namespace {
 

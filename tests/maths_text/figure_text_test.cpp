@@ -1,12 +1,12 @@
-#include "maths/figures.h"
+#include "maths_text/figure_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "maths/result_lines.h"
-#include "maths/single_precision.h"
-#include "shell/number_text.h"
+#include "arithmetic/single_precision.h"
+#include "maths_text/number_text.h"
+#include "maths_text/result_lines.h"
 
 namespace {
 

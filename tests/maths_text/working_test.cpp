@@ -1,4 +1,4 @@
-#include "maths/working.h"
+#include "maths_text/working.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "maths/figures.h"
-#include "maths/single_precision.h"
-#include "shell/number_text.h"
+#include "arithmetic/single_precision.h"
+#include "maths_text/figure_text.h"
+#include "maths_text/number_text.h"
 
 namespace {
 

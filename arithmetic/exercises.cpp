@@ -1,4 +1,4 @@
-#include "maths/exercises.h"
+#include "arithmetic/exercises.h"
 
 VectorSumWork WorkOutVectorAddition(Vec2 a, Vec2 b) {
   return {false, a, b, Add(a, b)};

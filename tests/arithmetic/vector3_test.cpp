@@ -1,4 +1,4 @@
-#include "maths/vector3.h"
+#include "arithmetic/vector3.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/number_text.h"
+#include "maths_text/number_text.h"
 
 #include <array>
 #include <charconv>

@@ -1,8 +1,8 @@
 // The one computation of each vector exercise: its operands and every value
-// it computes on the way to its result, kept so that the result line
-// (result_lines.h), the figure and its working (figures.h, working.h) are
-// all written from the same floats. Plain values: making one allocates
-// nothing.
+// it computes on the way to its result, kept so that everything written of
+// the exercise (its result line, its figure and working) comes from the
+// same floats. Plain values: making one allocates nothing, and nothing here
+// writes text.
 #ifndef QUILLARY_ARITHMETIC_EXERCISES_H_
 #define QUILLARY_ARITHMETIC_EXERCISES_H_
 

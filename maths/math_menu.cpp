@@ -1,10 +1,12 @@
 // The maths menu: the one place that stores which exercise comes next.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <iostream>
 #include <string>
 #include <string_view>
 
+#include "maths/math_entries.h"
 #include "maths/math_problems.h"
 #include "shell/choice_table.h"
 #include "shell/line_reader.h"
@@ -15,34 +17,33 @@
 
 namespace {
 
-// Every entry ends in a blank; entry 13 has two blanks after its number.
-constexpr std::string_view kOptions =
-    "\n1) ChangingState \n2) VectorAddition \n3) VectorSub \n4) Distance "
-    "\n5) Magniute \n6) LinInter \n7) Dot \n8) Cross \n9) Normalize "
-    "\n10) SurfaceNormal \n11) Is Prime Number \n12) MatrixRotation "
-    "\n13)  MatrixInvert \nQ) Quit \n\n";
-
 constexpr std::string_view kPlainPrompt = "Please select a option: \n";
 constexpr std::string_view kApologyPrompt =
     "I'm sorry I didnt catch that, please select a option: \n";
 
-// The code is the menu number less one; "1" (ChangingState) stores the
-// menu's own code, so the next pass starts a fresh menu.
-constexpr std::array<MenuChoice, 13> kExerciseChoices{{
-    {"1", 0},
-    {"2", 1},
-    {"3", 2},
-    {"4", 3},
-    {"5", 4},
-    {"6", 5},
-    {"7", 6},
-    {"8", 7},
-    {"9", 8},
-    {"10", 9},
-    {"11", 10},
-    {"12", 11},
-    {"13", 12},
-}};
+// "\n<number>) <name> " for every entry, then the quit choice.
+std::string MenuText() {
+  std::string text;
+  for (const MathEntry& entry : kMathEntries) {
+    text += '\n';
+    text += entry.number;
+    text += ") ";
+    text += entry.name;
+    text += ' ';
+  }
+  text += "\nQ) Quit \n\n";
+  return text;
+}
+
+// Each entry's number chooses its code.
+constexpr auto kExerciseChoices = [] {
+  std::array<MenuChoice, kMathEntries.size()> choices{};
+  for (std::size_t code = 0; code < choices.size(); ++code) {
+    choices[code] = {kMathEntries[code].number,
+                     static_cast<std::int32_t>(code)};
+  }
+  return choices;
+}();
 
 // The code is stored before the pause, so the activity opens on its menu
 // whenever the user comes back.
@@ -55,10 +56,12 @@ void LeaveMathProblems() {
 }  // namespace
 
 void MathProblems::ShowMathMenu() {
+  // Made once, on the first visit.
+  static const std::string options = MenuText();
   bool apologise = false;
   for (;;) {
     ClearScreen();
-    std::cout << (apologise ? kApologyPrompt : kPlainPrompt) << kOptions;
+    std::cout << (apologise ? kApologyPrompt : kPlainPrompt) << options;
     OfferPrompt(AnswerKind::kMenuChoice,
                 apologise ? Refusal::kNotAChoice : Refusal::kNone);
     const std::string input = ReadLine();

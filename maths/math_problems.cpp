@@ -1,44 +1,41 @@
 #include "maths/math_problems.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <iostream>
 #include <string>
 
-#include "console/console.h"
+#include "maths/math_entries.h"
+#include "maths/vector_exercise.h"
 #include "shell/choice_table.h"
 #include "shell/line_reader.h"
 #include "shell/prompt.h"
 #include "shell/terminal.h"
 
+namespace {
+
+// Each entry's screen under its code.
+constexpr auto kScreens = [] {
+  std::array<CodedScreen<MathProblems>, kMathEntries.size()> screens{};
+  for (std::size_t code = 0; code < screens.size(); ++code) {
+    screens[code] = {static_cast<std::int32_t>(code),
+                     kMathEntries[code].screen};
+  }
+  return screens;
+}();
+
+}  // namespace
+
 void MathProblems::RunMathProblems() {
-  static constexpr std::array<CodedScreen<MathProblems>, 13> kScreens{{
-      {0, &MathProblems::ShowMathMenu},
-      {1, &MathProblems::VectorAddition},
-      {2, &MathProblems::VectorSub},
-      {3, &MathProblems::Distance},
-      {4, &MathProblems::Magniute},
-      {5, &MathProblems::LinInter},
-      {6, &MathProblems::Dot},
-      {7, &MathProblems::Cross},
-      {8, &MathProblems::Normalize},
-      {9, &MathProblems::SurfaceNormal},
-      {10, &MathProblems::IsPrimeNumber},
-      {11, &MathProblems::MatrixRotation},
-      {12, &MathProblems::MatrixInvert},
-  }};
   ClearScreen();
   RunScreenFor(MathState, kScreens, *this);
 }
 
-void MathProblems::ShowResult(const Figure& figure) {
-  // One line's buffer for the whole run: after the first exercise, printing
-  // a result allocates nothing.
+std::string& EmptyResultLine() {
   static std::string line;
   line.clear();
-  AppendResultLine(line, figure);
-  std::cout << line;
-  OfferFigure([&figure] { return FigureText(figure); });
+  return line;
 }
 
 void MathProblems::ReturnToMathMenu() {

@@ -27,14 +27,18 @@ class MathProblems {
   // to continue, waits for any line and sets MathState back to 0.
   void ReturnToMathMenu();
 
-  // Prints a vector exercise's result line from its computation, then
-  // offers the figure to the console's host, which may draw it beside the
-  // output; the figure's text is made only for a host that takes it.
-  void ShowResult(const Figure& figure);
+  // What every vector exercise does once its operands are typed (they are
+  // read in order, as the braces of the call list them): works the exercise
+  // out once with workOut, prints its result line, offers its figure to the
+  // console's host, which may draw it beside the output (the figure's text
+  // is made only for a host that takes it), and ends with
+  // ReturnToMathMenu. Defined in vector_exercise.h.
+  template <typename Work, typename... Operand>
+  void SolveExercise(Work (*workOut)(Operand...),
+                     std::tuple<Operand...> operands);
 
   // The two-dimensional exercises (codes 1 to 6 and 8). Each asks for its
-  // operands, shows its result line and figure (ShowResult) and ends with
-  // ReturnToMathMenu.
+  // operands and solves them (SolveExercise).
   void VectorAddition();
   void VectorSub();
   void Distance();

@@ -29,6 +29,11 @@ float ReadOperand(const char* prompt, AnswerKind kind) {
   return OperandValue(ReadInteger(kind));
 }
 
+float ReadTenths() {
+  return ReadOperand("Please Enter a value for t (0 <= t <= 1): ",
+                     AnswerKind::kTenths);
+}
+
 Vec2 ReadFirstVec2() {
   return ReadVec2("Please Enter a value for X1 ",
                   "Please Enter a value for y1 ");

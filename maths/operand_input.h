@@ -14,6 +14,9 @@
 float ReadOperand(const char* prompt,
                   AnswerKind kind = AnswerKind::kWholeNumber);
 
+// LinInter's parameter, typed in tenths: 5 means 0.5 and 10 means 1.
+float ReadTenths();
+
 // The operands of the two-dimensional exercises, x first: "X1", "y1" for
 // the first vector and "X2", "y2" for the second.
 Vec2 ReadFirstVec2();

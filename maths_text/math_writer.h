@@ -1,4 +1,4 @@
-// Writes the mathematics of a working (working.h) as its JSON nodes: the
+// Writes the mathematics of a working (figure_text.h) as its JSON nodes: the
 // MathWriter that appends them to a figure's text, and the symbols of the
 // exercises (a, b, a_x, â) written through it.
 #ifndef QUILLARY_MATHS_TEXT_MATH_WRITER_H_
@@ -20,9 +20,9 @@ inline constexpr std::string_view kTheta = "\xCE\xB8";      // U+03B8
 
 inline constexpr std::string_view kAxes[] = {"x", "y", "z"};
 
-// Writes the nodes of working.h into a figure's text. Nodes are appended in
-// reading order; Open, Next and Close bracket the node lists of a node with
-// parts.
+// Writes the working's nodes (figure_text.h) into a figure's text. Nodes are
+// appended in reading order; Open, Next and Close bracket the node lists of a
+// node with parts.
 class MathWriter {
  public:
   explicit MathWriter(std::string& text) : text_(text) {}

@@ -1,6 +1,6 @@
 // The steps that several workings share: an operand, a sum of two
 // products, a length and a unit vector, each written as one step of
-// working.h with the values the program computed.
+// figure_text.h with the values the program computed.
 #ifndef QUILLARY_MATHS_TEXT_WORKING_STEPS_H_
 #define QUILLARY_MATHS_TEXT_WORKING_STEPS_H_
 

@@ -1,7 +1,7 @@
-// The figure's text as the program hands it (OfferFigure, written by
-// maths_text/figure_text.cpp): its exercise, its result line, its caption, its
-// values, each kept as the program's texts beside their numbers, and its
-// working (maths_text/working.h), as the program wrote it; and whether those
+// The figure's text as the program hands it (OfferFigure; its form is
+// described in maths_text/figure_text.h): its exercise, its result line, its
+// caption, its values, each kept as the program's texts beside their
+// numbers, and its working, as the program wrote it; and whether those
 // numbers can be drawn at all.
 import { Value } from './figure_numbers.mjs';
 

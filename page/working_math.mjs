@@ -1,5 +1,5 @@
 // The working's mathematics as MathML, with no document: each node of a
-// step's "math" (maths_text/working.h writes them) becomes a tree of MathML tags
+// step's "math" (maths_text/figure_text.h describes them) becomes a tree of MathML tags
 // and texts, and a step is cut into links where a long line may break on
 // a narrow screen. Every number is the program's text, only its minus
 // sign drawn as a minus; nothing is computed here.

@@ -1,10 +1,9 @@
-#include "maths_text/result_lines.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "arithmetic/single_precision.h"
+#include "maths_text/exercise_text.h"
 
 namespace {
 
@@ -13,6 +12,14 @@ namespace {
 Vec2 V(int x, int y) { return {OperandValue(x), OperandValue(y)}; }
 Vec3 V(int x, int y, int z) {
   return {OperandValue(x), OperandValue(y), OperandValue(z)};
+}
+
+// The line an exercise prints for its operands.
+template <typename Work, typename... Operand>
+std::string LineOf(Work (*workOut)(Operand...), Operand... operands) {
+  std::string line;
+  AppendResultLine(line, workOut(operands...));
+  return line;
 }
 
 struct LineCase {
@@ -35,105 +42,125 @@ INSTANTIATE_TEST_SUITE_P(
     TwoDimensional, ResultLineTest,
     testing::Values(
         LineCase{"Addition",
-                 [] { return VectorAdditionLine(V(1, 2), V(3, 4)); },
+                 [] { return LineOf(WorkOutVectorAddition, V(1, 2), V(3, 4)); },
                  "The resulting vector is: (4, 6)"},
         LineCase{"AdditionOfAMillionUsesExponent",
-                 [] { return VectorAdditionLine(V(500000, 0), V(500000, 0)); },
+                 [] {
+                   return LineOf(WorkOutVectorAddition, V(500000, 0),
+                                 V(500000, 0));
+                 },
                  "The resulting vector is: (1e+06, 0)"},
-        LineCase{"Sub", [] { return VectorSubLine(V(1, 2), V(3, 4)); },
+        LineCase{"Sub",
+                 [] { return LineOf(WorkOutVectorSub, V(1, 2), V(3, 4)); },
                  "The resulting vector is: (-2, -2)"},
         LineCase{"SubHolds16777217As16777216",
-                 [] { return VectorSubLine(V(16777217, 0), V(16777216, 0)); },
+                 [] {
+                   return LineOf(WorkOutVectorSub, V(16777217, 0),
+                                 V(16777216, 0));
+                 },
                  "The resulting vector is: (0, 0)"},
-        LineCase{"Distance", [] { return DistanceLine(V(0, 0), V(3, 4)); },
+        LineCase{"Distance",
+                 [] { return LineOf(WorkOutDistance, V(0, 0), V(3, 4)); },
                  "The distance between the two vectors is 5"},
-        LineCase{"Magnitude", [] { return MagniuteLine(V(3, 4)); },
+        LineCase{"Magnitude", [] { return LineOf(WorkOutMagniute, V(3, 4)); },
                  "The magnitude for the vector (3, 4) is: 5"},
         LineCase{"MagnitudeOfUnitDiagonal",
-                 [] { return MagniuteLine(V(1, 1)); },
+                 [] { return LineOf(WorkOutMagniute, V(1, 1)); },
                  "The magnitude for the vector (1, 1) is: 1.41421"},
         LineCase{"MagnitudeEchoesAMillionInExponent",
-                 [] { return MagniuteLine(V(1000000, 0)); },
+                 [] { return LineOf(WorkOutMagniute, V(1000000, 0)); },
                  "The magnitude for the vector (1e+06, 0) is: 1e+06"},
-        LineCase{"LinInterHalfway",
-                 [] { return LinInterLine(V(0, 0), V(10, 20), 5.0f); },
-                 "The resulting vector is: (5, 10)"},
+        LineCase{
+            "LinInterHalfway",
+            [] { return LineOf(WorkOutLinInter, V(0, 0), V(10, 20), 5.0f); },
+            "The resulting vector is: (5, 10)"},
         LineCase{"LinInterSevenTenths",
-                 [] { return LinInterLine(V(1, 1), V(2, 2), 7.0f); },
+                 [] { return LineOf(WorkOutLinInter, V(1, 1), V(2, 2), 7.0f); },
                  "The resulting vector is: (1.7, 1.7)"},
-        LineCase{"LinInterExtrapolatesBeyondOne",
-                 [] { return LinInterLine(V(0, 0), V(10, 10), 20.0f); },
-                 "The resulting vector is: (20, 20)"},
-        LineCase{"LinInterExtrapolatesBelowZero",
-                 [] { return LinInterLine(V(0, 0), V(10, 10), -5.0f); },
-                 "The resulting vector is: (-5, -5)"},
-        LineCase{"DotPerpendicular", [] { return DotLine(V(1, 0), V(0, 1)); },
+        LineCase{
+            "LinInterExtrapolatesBeyondOne",
+            [] { return LineOf(WorkOutLinInter, V(0, 0), V(10, 10), 20.0f); },
+            "The resulting vector is: (20, 20)"},
+        LineCase{
+            "LinInterExtrapolatesBelowZero",
+            [] { return LineOf(WorkOutLinInter, V(0, 0), V(10, 10), -5.0f); },
+            "The resulting vector is: (-5, -5)"},
+        LineCase{"DotPerpendicular",
+                 [] { return LineOf(WorkOutDot, V(1, 0), V(0, 1)); },
                  "The Vectors are perpendicular, the angle between the "
                  "vectors is: 1.5708"},
-        LineCase{"DotOpposite", [] { return DotLine(V(1, 0), V(-1, 0)); },
+        LineCase{"DotOpposite",
+                 [] { return LineOf(WorkOutDot, V(1, 0), V(-1, 0)); },
                  "The Vectors are facing the opposite direction, the angle "
                  "between the vectors is: 3.14159"},
-        LineCase{"DotSame", [] { return DotLine(V(1, 0), V(2, 0)); },
+        LineCase{"DotSame", [] { return LineOf(WorkOutDot, V(1, 0), V(2, 0)); },
                  "The Vectors are facing the same direction, the angle "
                  "between the vectors is: 0"},
         LineCase{"DotUnitDiagonalKeepsItsRoundingError",
-                 [] { return DotLine(V(1, 1), V(1, 1)); },
+                 [] { return LineOf(WorkOutDot, V(1, 1), V(1, 1)); },
                  "The Vectors are facing the same direction, the angle "
                  "between the vectors is: 0.000345267"},
         LineCase{"DotIdenticalVectorsClampToZero",
-                 [] { return DotLine(V(12, 12), V(12, 12)); },
+                 [] { return LineOf(WorkOutDot, V(12, 12), V(12, 12)); },
                  "The Vectors are facing the same direction, the angle "
                  "between the vectors is: 0"},
         LineCase{"DotOppositeIdenticalLengthsClampToPi",
-                 [] { return DotLine(V(12, 12), V(-12, -12)); },
+                 [] { return LineOf(WorkOutDot, V(12, 12), V(-12, -12)); },
                  "The Vectors are facing the opposite direction, the angle "
                  "between the vectors is: 3.14159"},
-        LineCase{"Normalize", [] { return NormalizeLine(V(3, 4)); },
+        LineCase{"Normalize", [] { return LineOf(WorkOutNormalize, V(3, 4)); },
                  "The normalized vector is: (0.6, 0.8)"},
-        LineCase{"NormalizeDiagonal", [] { return NormalizeLine(V(1, 1)); },
+        LineCase{"NormalizeDiagonal",
+                 [] { return LineOf(WorkOutNormalize, V(1, 1)); },
                  "The normalized vector is: (0.707107, 0.707107)"}),
     Name);
 
 INSTANTIATE_TEST_SUITE_P(
     ThreeDimensional, ResultLineTest,
     testing::Values(
-        LineCase{"CrossXY", [] { return CrossLine(V(1, 0, 0), V(0, 1, 0)); },
+        LineCase{"CrossXY",
+                 [] { return LineOf(WorkOutCross, V(1, 0, 0), V(0, 1, 0)); },
                  "The cross product is: (0,0,1)"},
-        LineCase{"CrossYX", [] { return CrossLine(V(0, 1, 0), V(1, 0, 0)); },
+        LineCase{"CrossYX",
+                 [] { return LineOf(WorkOutCross, V(0, 1, 0), V(1, 0, 0)); },
                  "The cross product is: (0,0,-1)"},
         LineCase{"CrossGeneral",
-                 [] { return CrossLine(V(1, 2, 3), V(4, 5, 6)); },
+                 [] { return LineOf(WorkOutCross, V(1, 2, 3), V(4, 5, 6)); },
                  "The cross product is: (-3,6,-3)"},
         LineCase{"CrossKeepsNegativeZero",
-                 [] { return CrossLine(V(0, -1, 0), V(1, 0, 0)); },
+                 [] { return LineOf(WorkOutCross, V(0, -1, 0), V(1, 0, 0)); },
                  "The cross product is: (-0,0,1)"},
         LineCase{"CrossParallel",
-                 [] { return CrossLine(V(2, 2, 2), V(3, 3, 3)); },
+                 [] { return LineOf(WorkOutCross, V(2, 2, 2), V(3, 3, 3)); },
                  "The cross product is: (0,0,0)"},
         LineCase{"NormalUp",
                  [] {
-                   return SurfaceNormalLine(V(0, 0, 0), V(1, 0, 0), V(0, 1, 0));
+                   return LineOf(WorkOutSurfaceNormal, V(0, 0, 0), V(1, 0, 0),
+                                 V(0, 1, 0));
                  },
                  "The sureface normal is: (0,0,1)"},
         LineCase{"NormalDown",
                  [] {
-                   return SurfaceNormalLine(V(0, 0, 0), V(0, 1, 0), V(1, 0, 0));
+                   return LineOf(WorkOutSurfaceNormal, V(0, 0, 0), V(0, 1, 0),
+                                 V(1, 0, 0));
                  },
                  "The sureface normal is: (0,0,-1)"},
         LineCase{"NormalIsNotNormalised",
                  [] {
-                   return SurfaceNormalLine(V(0, 0, 0), V(2, 0, 0), V(0, 3, 0));
+                   return LineOf(WorkOutSurfaceNormal, V(0, 0, 0), V(2, 0, 0),
+                                 V(0, 3, 0));
                  },
                  "The sureface normal is: (0,0,6)"},
         LineCase{"NormalGeneral",
                  [] {
-                   return SurfaceNormalLine(V(1, 2, 3), V(4, 5, 6),
-                                            V(7, 8, 10));
+                   return LineOf(WorkOutSurfaceNormal, V(1, 2, 3), V(4, 5, 6),
+                                 V(7, 8, 10));
                  },
                  "The sureface normal is: (3,-3,0)"},
         LineCase{"NormalOfPointsOnALine",
                  [] {
-                   return SurfaceNormalLine(V(1, 1, 1), V(2, 2, 2), V(3, 3, 3));
+                   return LineOf(WorkOutSurfaceNormal, V(1, 1, 1), V(2, 2, 2),
+                                 V(3, 3, 3));
                  },
                  "The sureface normal is: (0,0,0)"}),
     Name);

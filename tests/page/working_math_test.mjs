@@ -1,5 +1,5 @@
 // The working's typesetting without a browser: each node of the working
-// (maths_text/working.h) as MathML, and a step cut into links at the "=", "+",
+// (maths_text/figure_text.h) as MathML, and a step cut into links at the "=", "+",
 // "−" and vector commas of its outer level only.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';

@@ -1,15 +1,11 @@
-// The workings of the three-dimensional exercises.
-#include <string>
-#include <string_view>
+#include "maths_text/cross_steps.h"
 
-#include "maths_text/math_writer.h"
-#include "maths_text/working.h"
 #include "maths_text/working_steps.h"
-
-namespace {
 
 // [name =] a × b = (a_y·b_z − a_z·b_y, a_z·b_x − a_x·b_z,
 // a_x·b_y − a_y·b_x)
+namespace {
+
 void NameAndProduct(MathWriter& w, std::string_view name, Symbol a, Symbol b) {
   if (!name.empty()) {
     w.Mi(name);
@@ -19,6 +15,8 @@ void NameAndProduct(MathWriter& w, std::string_view name, Symbol a, Symbol b) {
   w.Mo(kCross);
   Write(w, b);
 }
+
+}  // namespace
 
 void CrossFormula(MathWriter& w, std::string_view name, Symbol a, Symbol b) {
   w.BeginStep("formula");
@@ -70,55 +68,4 @@ void CrossStep(MathWriter& w, std::string_view name, Symbol a, Symbol b, Vec3 u,
   Tuple(w, work.product);
   const Vec3 p = work.product;
   w.EndStep({l.x, l.y, l.z, r.x, r.y, r.z, p.x, p.y, p.z}, {});
-}
-
-}  // namespace
-
-void AppendWorking(std::string& text, const CrossWork& work) {
-  MathWriter w(text);
-  CrossFormula(w, {}, kSymbolA, kSymbolB);
-  Operand(w, kSymbolA, work.a);
-  Operand(w, kSymbolB, work.b);
-  CrossStep(w, {}, kSymbolA, kSymbolB, work.a, work.b, work.product);
-  w.EndWorking();
-}
-
-// The two edges from the first corner, then their cross product.
-void AppendWorking(std::string& text, const SurfaceNormalWork& work) {
-  static constexpr Symbol kU{"u"};
-  static constexpr Symbol kV{"v"};
-  static constexpr Symbol kCorners[] = {{"p", "1"}, {"p", "2"}, {"p", "3"}};
-  const Vec3 corners[] = {work.p1, work.p2, work.p3};
-  const TriangleNormalWork& normal = work.normal;
-  MathWriter w(text);
-  const auto edge = [&w](Symbol name, int to) {
-    Write(w, name);
-    w.Mo("=");
-    Write(w, kCorners[to]);
-    w.Mo(kMinus);
-    Write(w, kCorners[0]);
-  };
-  w.BeginStep("formula");
-  edge(kU, 1);
-  w.EndStep({}, {});
-  w.BeginStep("formula");
-  edge(kV, 2);
-  w.EndStep({}, {});
-  CrossFormula(w, "n", kU, kV);
-  for (int i = 0; i < 3; ++i) Operand(w, kCorners[i], corners[i]);
-  const Vec3 edges[] = {normal.edge1, normal.edge2};
-  const Symbol names[] = {kU, kV};
-  for (int i = 0; i < 2; ++i) {
-    w.BeginStep("step");
-    edge(names[i], i + 1);
-    w.Mo("=");
-    const Vec3 to = corners[i + 1];
-    ComponentwiseNumbers(w, {to.x, to.y, to.z}, kMinus,
-                         {work.p1.x, work.p1.y, work.p1.z});
-    w.Mo("=");
-    Tuple(w, edges[i]);
-    w.EndStep({edges[i].x, edges[i].y, edges[i].z}, {});
-  }
-  CrossStep(w, "n", kU, kV, normal.edge1, normal.edge2, normal.normal);
-  w.EndWorking();
 }

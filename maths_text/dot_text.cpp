@@ -1,14 +1,13 @@
-// The working of Dot: the dot product whose sign chooses the sentence, and
-// the angle from the unit vectors.
+// Dot: the dot product, whose sign chooses the sentence, and the angle
+// from the unit vectors.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "maths_text/math_writer.h"
-#include "maths_text/result_lines.h"
-#include "maths_text/working.h"
+#include "maths_text/exercise_text.h"
+#include "maths_text/line_text.h"
 #include "maths_text/working_steps.h"
 
 namespace {
@@ -28,13 +27,31 @@ std::string ExactText(float value) {
 
 }  // namespace
 
+std::string_view DirectionSentence(float dot) {
+  // Tested in this order, so -0 counts as perpendicular; not-a-number
+  // passes none of the tests and would leave the sentence empty.
+  if (dot == 0.0f) return "The Vectors are perpendicular";
+  if (dot < 0.0f) return "The Vectors are facing the opposite direction";
+  if (dot > 0.0f) return "The Vectors are facing the same direction";
+  return "";
+}
+
+void AppendResultLine(std::string& line, const DotWork& work) {
+  line += DirectionSentence(work.dot.sum);
+  AppendNumber(line, ", the angle between the vectors is: ", work.angle.angle);
+}
+
 // The sign of a·b chooses the sentence; the angle comes from the unit
 // vectors, their dot product and the clamp.
-void AppendWorking(std::string& text, const DotWork& work) {
+void AppendFigure(FigureWriter& figure, const DotWork& work) {
   static constexpr Symbol kUnitA{"a", {}, true};
   static constexpr Symbol kUnitB{"b", {}, true};
   const AngleWork& angle = work.angle;
-  MathWriter w(text);
+  figure.Begin("Dot", DirectionSentence(work.dot.sum));
+  figure.Value("first", work.a);
+  figure.Value("second", work.b);
+  figure.Value("result", {work.angle.angle});
+  MathWriter& w = figure.Working();
   w.BeginStep("formula");
   WriteSum(w, kDot);
   w.Mo("=");
@@ -111,5 +128,4 @@ void AppendWorking(std::string& text, const DotWork& work) {
   w.EndStep({angle.angle}, std::isnan(angle.angle)
                                ? "no angle: a zero vector has no direction"
                                : std::string_view{});
-  w.EndWorking();
 }

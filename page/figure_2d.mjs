@@ -171,9 +171,9 @@ const kExercises = {
     ];
   }],
   Magniute: (f) => [[kOrigin, f.first], (view) => [
-    VectorShape(view, 'first', f.first, 'v'),
+    VectorShape(view, 'first', f.first, 'a'),
     ScalarLabel(view, ...BesideMiddle(view.ToPixels(kOrigin.at),
-      view.ToPixels(f.first.at)), `|v| = ${f.result.texts[0]}`, f.result),
+      view.ToPixels(f.first.at)), `|a| = ${f.result.texts[0]}`, f.result),
   ]],
   LinInter: (f) => [[f.first, f.second, f.result], (view) => {
     const [a, b] = [view.ToPixels(f.first.at), view.ToPixels(f.second.at)];
@@ -201,8 +201,8 @@ const kExercises = {
       return [
         Svg('circle', { cx, cy, r: view.scale, fill: 'none',
           stroke: kColors.tick, 'stroke-dasharray': '3 3' }),
-        VectorShape(view, 'first', f.first, 'v'),
-        VectorShape(view, 'result', f.result, 'v / |v|'),
+        VectorShape(view, 'first', f.first, 'a'),
+        VectorShape(view, 'result', f.result, 'â'),
       ];
     }],
 };

@@ -1,5 +1,7 @@
 #include "maths_text/cross_steps.h"
 
+#include <string>
+
 #include "maths_text/working_steps.h"
 
 // [name =] a × b = (a_y·b_z − a_z·b_y, a_z·b_x − a_x·b_z,
@@ -67,5 +69,13 @@ void CrossStep(MathWriter& w, std::string_view name, Symbol a, Symbol b, Vec3 u,
   w.Mo("=");
   Tuple(w, work.product);
   const Vec3 p = work.product;
-  w.EndStep({l.x, l.y, l.z, r.x, r.y, r.z, p.x, p.y, p.z}, {});
+  std::string note;
+  const float* const left[] = {&l.x, &l.y, &l.z};
+  const float* const right[] = {&r.x, &r.y, &r.z};
+  for (int i = 0; i < 3; ++i) {
+    NoteRounding(note, products[i][0], kDot, products[i][1], *left[i]);
+    NoteRounding(note, products[i][2], kDot, products[i][3], *right[i]);
+  }
+  NoteRounding(note, {l.x, l.y, l.z}, kMinus, {r.x, r.y, r.z}, {p.x, p.y, p.z});
+  w.EndStep({l.x, l.y, l.z, r.x, r.y, r.z, p.x, p.y, p.z}, note);
 }

@@ -41,6 +41,9 @@ void AppendFigure(FigureWriter& figure, const DistanceWork& work) {
   ComponentwiseNumbers(w, {work.a.x, work.a.y}, kMinus, {work.b.x, work.b.y});
   w.Mo("=");
   Tuple(w, work.difference);
-  w.EndStep({work.difference.x, work.difference.y}, {});
+  std::string note;
+  NoteRounding(note, {work.a.x, work.a.y}, kMinus, {work.b.x, work.b.y},
+               {work.difference.x, work.difference.y});
+  w.EndStep({work.difference.x, work.difference.y}, note);
   LengthSteps(w, kC, work.difference, work.distance, {"d"}, false);
 }

@@ -1,28 +1,58 @@
 // Dot: the dot product, whose sign chooses the sentence, and the angle
 // from the unit vectors.
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "maths_text/exercise_text.h"
 #include "maths_text/line_text.h"
+#include "maths_text/number_text.h"
 #include "maths_text/working_steps.h"
 
 namespace {
 
-// The float's shortest text that reads back as the same float ("1.0000001"
-// where AppendFloat's six digits show "1"), for a note on what the clamp
-// changed.
-std::string ExactText(float value) {
-  char buffer[32];
-  for (int precision = 6;; ++precision) {
-    std::snprintf(buffer, sizeof buffer, "%.*g", precision,
-                  static_cast<double>(value));
-    if (precision == 9 || std::strtof(buffer, nullptr) == value) break;
+std::string Exact(float value) {
+  std::string text;
+  AppendExactFloat(text, value);
+  return text;
+}
+
+// What the clamp did: where rounding put the cosine past an end of [-1, 1],
+// it brought it back; elsewhere it changed nothing.
+std::string ClampNote(const AngleWork& angle) {
+  if (std::isnan(angle.cosine.sum)) return {};
+  if (angle.clamped == angle.cosine.sum) {
+    return Exact(angle.clamped) +
+           " lies within [-1, 1], so the clamp changes nothing";
   }
-  return buffer;
+  return "the clamp changed " + Exact(angle.cosine.sum) + " to " +
+         Exact(angle.clamped) +
+         ": rounding put the cosine past the end of [-1, 1], where the arc "
+         "cosine has no value";
+}
+
+// Near -1 and 1 the arc cosine is steep: a cosine one last digit away from
+// an end, as rounded unit vectors give for parallel ones, moves the angle
+// by about 0.0003.
+std::string SteepNote(const AngleWork& angle, bool parallel) {
+  const float cosine = angle.clamped;
+  if (!(std::fabs(cosine) > 0.9999f && std::fabs(cosine) < 1.0f)) return {};
+  const bool opposite = cosine < 0;
+  std::string note = "\xC3\xA2\xC2\xB7" "b\xCC\x82 is " + Exact(cosine) +
+                     (opposite ? ", not -1" : ", not 1");
+  note += parallel ? ": each unit vector was rounded to single precision, "
+                     "and arccos is steep near "
+                   : ": arccos is steep near ";
+  note += opposite ? "-1" : "1";
+  if (parallel) {
+    std::string angleText;
+    AppendFloat(angleText, angle.angle);
+    note += ", so \xCE\xB8 is " + angleText +
+            (opposite ? ", not \xCF\x80 (3.14159)" : ", not 0");
+  } else {
+    note += ", so a last digit of the cosine moves \xCE\xB8 by about 0.0003";
+  }
+  return note;
 }
 
 }  // namespace
@@ -102,13 +132,7 @@ void AppendFigure(FigureWriter& figure, const DotWork& work) {
             std::string("|b|") += kNoDirection);
   ProductSumStep(w, kUnitA, kUnitB, angle.unitA.unit, angle.unitB.unit,
                  angle.cosine, {});
-  std::string clampNote;
-  if (angle.clamped != angle.cosine.sum && !std::isnan(angle.cosine.sum)) {
-    clampNote = "the clamp changed " + ExactText(angle.cosine.sum) + " to " +
-                ExactText(angle.clamped) +
-                ": rounding put the cosine past the end of [-1, 1], where "
-                "the arc cosine has no value";
-  }
+  const std::string clampNote = ClampNote(angle);
   w.BeginStep("step");
   clampOf(unitProduct);
   w.Mo("=");
@@ -125,7 +149,10 @@ void AppendFigure(FigureWriter& figure, const DotWork& work) {
   w.Mo(")");
   w.Mo("=");
   w.Mn(angle.angle);
+  // Parallel or opposite exactly: a·b is ±|a||b| for a pencil.
+  const bool parallel = double{work.a.x} * double{work.b.y} ==
+                        double{work.a.y} * double{work.b.x};
   w.EndStep({angle.angle}, std::isnan(angle.angle)
                                ? "no angle: a zero vector has no direction"
-                               : std::string_view{});
+                               : SteepNote(angle, parallel));
 }

@@ -76,7 +76,9 @@ void AppendFigure(FigureWriter& figure, const LinInterWork& work) {
   w.Mn(work.t);
   w.Mo("=");
   w.Mn(p.s);
-  w.EndStep({p.s}, {});
+  std::string rounded;
+  NoteRounding(rounded, 1.0f, kMinus, work.t, p.s);
+  w.EndStep({p.s}, rounded);
   w.BeginStep("step");
   weighted({});
   w.Mo("=");
@@ -101,5 +103,10 @@ void AppendFigure(FigureWriter& figure, const LinInterWork& work) {
   ComponentwiseNumbers(w, {p.x1, p.y1}, "+", {p.x2, p.y2});
   w.Mo("=");
   Tuple(w, p.point);
-  w.EndStep({p.x1, p.x2, p.y1, p.y2, p.point.x, p.point.y}, {});
+  std::string note;
+  NoteRounding(note, {p.s, work.t, p.s, work.t}, kDot,
+               {work.a.x, work.b.x, work.a.y, work.b.y},
+               {p.x1, p.x2, p.y1, p.y2});
+  NoteRounding(note, {p.x1, p.y1}, "+", {p.x2, p.y2}, {p.point.x, p.point.y});
+  w.EndStep({p.x1, p.x2, p.y1, p.y2, p.point.x, p.point.y}, note);
 }

@@ -4,6 +4,7 @@
 #ifndef QUILLARY_MATHS_TEXT_MATH_WRITER_H_
 #define QUILLARY_MATHS_TEXT_MATH_WRITER_H_
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -35,38 +36,20 @@ class MathWriter {
     text_ += kind;
     text_ += "\",\"math\":[";
     Reset();
+    showsNan_ = showsNegativeZero_ = longerThanTerminal_ = false;
   }
-  void EndStep(std::initializer_list<float> values, std::string_view note) {
-    text_ += "],\"values\":[";
-    for (const float* value = values.begin(); value != values.end(); ++value) {
-      if (value != values.begin()) text_ += ',';
-      text_ += '"';
-      AppendFloat(text_, *value);
-      text_ += '"';
-    }
-    text_ += ']';
-    if (!note.empty()) {
-      text_ += ",\"note\":\"";
-      text_ += note;  // the program's own words: nothing to escape
-      text_ += '"';
-    }
-    text_ += '}';
-  }
-  void EndWorking() {
-    if (!firstStep_) text_ += ']';
-  }
+  // Ends the step with its values (AppendExactFloat's texts) and its note.
+  // A step that shows a nan or a -0 says what it is in its note, unless the
+  // note given speaks of it.
+  void EndStep(std::initializer_list<float> values, std::string_view note);
+  // Closes the working. Where its last step shows more digits than the
+  // terminal, its note says that the terminal prints six.
+  void EndWorking();
 
   void Mi(std::string_view name) { Leaf("mi", name, false); }
-  // A float as the terminal writes it, between parentheses when it is
+  // A float as AppendExactFloat writes it, between parentheses when it is
   // negative and follows an operator.
-  void Mn(float value) {
-    std::string number;
-    AppendFloat(number, value);
-    const bool fenced = afterOperator_ && number.front() == '-';
-    if (fenced) Leaf("mo", "(", false);
-    Leaf("mn", number, false);
-    if (fenced) Leaf("mo", ")", false);
-  }
+  void Mn(float value);
   void Constant(std::string_view text) { Leaf("mn", text, false); }
   void Mo(std::string_view op) {
     Leaf("mo", op, op == "+" || op == kMinus || op == kDot || op == kCross);
@@ -112,6 +95,16 @@ class MathWriter {
   bool firstStep_ = true;
   bool needComma_ = false;
   bool afterOperator_ = false;
+  // What the step being written shows.
+  bool showsNan_ = false;
+  bool showsNegativeZero_ = false;
+  bool longerThanTerminal_ = false;
+  // Where the last step ended, for the note EndWorking may add to it: the
+  // place of its note's closing quote, or of its closing brace when it has
+  // no note.
+  std::size_t lastStepNoteEnd_ = 0;
+  bool lastStepHasNote_ = false;
+  bool lastStepLonger_ = false;
 };
 
 // A symbol: a name alone, or a name with a component ("a", "x" is a_x), a

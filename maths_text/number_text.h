@@ -12,4 +12,11 @@
 // stream, whose construction alone costs more than the conversion.
 void AppendFloat(std::string& text, float value);
 
+// Appends value as AppendFloat does where those six digits read back as the
+// same float, and otherwise with the fewest more digits that do (at most
+// nine): "0.6", "-0.99999994", "16000004", "1539413", "4.2949673e+09". So a
+// step recomputed from such texts gives exactly the program's floats.
+// Returns true when the text is longer than the terminal's.
+bool AppendExactFloat(std::string& text, float value);
+
 #endif  // QUILLARY_SHELL_NUMBER_TEXT_H_

@@ -30,5 +30,8 @@ void AppendFigure(FigureWriter& figure, const VectorSumWork& work) {
   ComponentwiseNumbers(w, {work.a.x, work.a.y}, op, {work.b.x, work.b.y});
   w.Mo("=");
   Tuple(w, work.result);
-  w.EndStep({work.result.x, work.result.y}, {});
+  std::string note;
+  NoteRounding(note, {work.a.x, work.a.y}, op, {work.b.x, work.b.y},
+               {work.result.x, work.result.y});
+  w.EndStep({work.result.x, work.result.y}, note);
 }

@@ -50,7 +50,11 @@ void AppendFigure(FigureWriter& figure, const SurfaceNormalWork& work) {
                          {work.p1.x, work.p1.y, work.p1.z});
     w.Mo("=");
     Tuple(w, edges[i]);
-    w.EndStep({edges[i].x, edges[i].y, edges[i].z}, {});
+    std::string note;
+    NoteRounding(note, {to.x, to.y, to.z}, kMinus,
+                 {work.p1.x, work.p1.y, work.p1.z},
+                 {edges[i].x, edges[i].y, edges[i].z});
+    w.EndStep({edges[i].x, edges[i].y, edges[i].z}, note);
   }
   CrossStep(w, "n", kU, kV, normal.edge1, normal.edge2, normal.normal);
 }

@@ -1,5 +1,9 @@
 #include "maths_text/working_steps.h"
 
+#include <cmath>
+#include <cstddef>
+#include <string>
+
 // "name = (x, y)": an operand as the program holds it.
 void Operand(MathWriter& w, Symbol s, Vec2 v) {
   w.BeginStep("operands");
@@ -74,6 +78,10 @@ void LengthFormula(MathWriter& w, Symbol s) {
 // of a vector with itself is the square of its length.
 void ProductSumStep(MathWriter& w, Symbol a, Symbol b, Vec2 u, Vec2 v,
                     const DotProductWork& work, std::string_view note) {
+  std::string said(note);
+  NoteRounding(said, u.x, kDot, v.x, work.xx);
+  NoteRounding(said, u.y, kDot, v.y, work.yy);
+  NoteRounding(said, work.xx, "+", work.yy, work.sum);
   w.BeginStep("step");
   if (a.name != b.name || a.hat != b.hat) {
     Write(w, a);
@@ -96,7 +104,7 @@ void ProductSumStep(MathWriter& w, Symbol a, Symbol b, Vec2 u, Vec2 v,
   w.Mn(work.yy);
   w.Mo("=");
   w.Mn(work.sum);
-  w.EndStep({work.xx, work.yy, work.sum}, note);
+  w.EndStep({work.xx, work.yy, work.sum}, said);
 }
 
 // The length of v under the name `length` (|a|, or d): first the sum of
@@ -164,4 +172,64 @@ void WriteSum(MathWriter& w, std::string_view op) {
   Write(w, kSymbolA);
   w.Mo(op);
   Write(w, kSymbolB);
+}
+
+namespace {
+
+bool IsWhole(float x) { return std::isfinite(x) && x == std::trunc(x); }
+
+// A whole number held in a double exactly, all its digits: the exact sum or
+// product of two whole floats stays far below 2^63.
+std::string WholeText(double exact) {
+  return std::to_string(static_cast<long long>(exact));
+}
+
+std::string Exact(float value) {
+  std::string text;
+  AppendExactFloat(text, value);
+  return text;
+}
+
+// The gap between value and the next float away from zero.
+std::string Spacing(float value) {
+  const float size = std::fabs(value);
+  return Exact(std::nextafter(size, INFINITY) - size);
+}
+
+}  // namespace
+
+void NoteRounding(std::string& note, float x, std::string_view op, float y,
+                  float result) {
+  if (!std::isfinite(result)) return;
+  const bool product = op == kDot;
+  const bool sum = op == "+";
+  const double exact = product ? double{x} * double{y}
+                       : sum   ? double{x} + double{y}
+                               : double{x} - double{y};
+  std::string said;
+  const std::string shown = Exact(x) + " " + std::string(op) + " " +
+                            (y < 0 ? "(" + Exact(y) + ")" : Exact(y));
+  if (!product && y != 0 && result == x) {
+    said = Exact(y) + " is lost in " + shown + ": near " + Exact(x) +
+           " single-precision numbers are " + Spacing(x) + " apart";
+  } else if (!product && x != 0 && result == (sum ? y : -y)) {
+    said = Exact(x) + " is lost in " + shown + ": near " + Exact(y) +
+           " single-precision numbers are " + Spacing(y) + " apart";
+  } else if (IsWhole(x) && IsWhole(y) && exact != double{result}) {
+    said = shown + " is " + WholeText(exact) +
+           ", which single precision rounds to " + Exact(result) +
+           ": near it numbers are " + Spacing(result) + " apart";
+  }
+  if (said.empty()) return;
+  if (!note.empty()) note += "; ";
+  note += said;
+}
+
+void NoteRounding(std::string& note, std::initializer_list<float> left,
+                  std::string_view op, std::initializer_list<float> right,
+                  std::initializer_list<float> results) {
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    NoteRounding(note, left.begin()[i], op, right.begin()[i],
+                 results.begin()[i]);
+  }
 }

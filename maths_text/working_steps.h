@@ -5,6 +5,7 @@
 #define QUILLARY_MATHS_TEXT_WORKING_STEPS_H_
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "arithmetic/vector2.h"
@@ -52,5 +53,18 @@ void UnitSteps(MathWriter& w, Symbol s, Vec2 v, const NormalizedWork& work,
 
 // a op b in symbols.
 void WriteSum(MathWriter& w, std::string_view op);
+
+// Adds to note, in plain words, what single precision did to
+// `x op y = result` that a pencil would not: a term lost from a sum or a
+// difference, or whole numbers whose exact sum, difference or product it
+// rounded. op is "+", kMinus or kDot. Adds nothing where the result is
+// exact or neither number is whole.
+void NoteRounding(std::string& note, float x, std::string_view op, float y,
+                  float result);
+
+// NoteRounding for each component of left op right = results.
+void NoteRounding(std::string& note, std::initializer_list<float> left,
+                  std::string_view op, std::initializer_list<float> right,
+                  std::initializer_list<float> results);
 
 #endif  // QUILLARY_MATHS_TEXT_WORKING_STEPS_H_

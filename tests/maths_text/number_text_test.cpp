@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -87,6 +88,36 @@ TEST(NumberTextTest, RandomFloatsAsTheStreamWritesThem) {
                     << Appended(value) << ", the stream writes "
                     << StreamText(value);
     }
+  }
+}
+
+// The working's texts: the terminal's six digits where they read back as
+// the same float, else the fewest digits that do, so that no step shows a
+// number the program does not hold; over random bit patterns too.
+TEST(NumberTextTest, ExactTextsReadBackAsTheSameFloat) {
+  const struct {
+    float value;
+    const char* text;
+    bool longer;
+  } cases[] = {{0.6f, "0.6", false},
+               {-0.99999994f, "-0.99999994", true},
+               {16000004.0f, "16000004", true},
+               {1539413.0f, "1539413", true},
+               {1e6f, "1e+06", false},
+               {4294967296.0f, "4.2949673e+09", true},
+               {-0.0f, "-0", false}};
+  for (const auto& c : cases) {
+    std::string text;
+    EXPECT_EQ(AppendExactFloat(text, c.value), c.longer) << c.text;
+    EXPECT_EQ(text, c.text);
+  }
+  std::mt19937 random(20261210);
+  for (int i = 0; i < 100000; ++i) {
+    const auto value = BitCast<float>(static_cast<std::uint32_t>(random()));
+    if (!std::isfinite(value)) continue;
+    std::string text;
+    AppendExactFloat(text, value);
+    ASSERT_EQ(std::strtof(text.c_str(), nullptr), value) << text;
   }
 }
 

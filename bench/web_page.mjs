@@ -1,13 +1,14 @@
-// The page's budgets: its size, and the time from starting to load it in
-// headless Chromium until the greeting is on the screen. Prints both and
-// exits non-zero when one is missed.
+// The page's size against its budget, and the time from starting to load it
+// in headless Chromium until the greeting is on the screen, reported: a
+// busy machine could miss any time, and the phone start's benchmark
+// (web_start.mjs) judges the start by ratios. Exits non-zero when the size
+// is over its budget.
 //   node bench/web_page.mjs [build-web/quillary.html]
 import { stat } from 'node:fs/promises';
 import * as browser from '../tests/web/browser.mjs';
 
 const kPage = process.argv[2] ?? 'build-web/quillary.html';
 const kMaximumBytes = 1.5 * 1024 * 1024;
-const kMaximumMilliseconds = 1000;
 const kGreeting = 'What would you like me to call you?';
 
 async function TimeToGreeting(chromium) {
@@ -30,6 +31,6 @@ await browser.CloseBrowser(chromium);
 const median = times.sort((a, b) => a - b)[2];
 
 console.log(`page size: ${size} bytes (budget ${kMaximumBytes})`);
-console.log(`time to greeting: ${median.toFixed(0)} ms median of 5 ` +
-  `(budget ${kMaximumMilliseconds} ms); first load ${first.toFixed(0)} ms`);
-if (size > kMaximumBytes || median > kMaximumMilliseconds) process.exit(1);
+console.log(`time to greeting: ${median.toFixed(0)} ms median of 5; ` +
+  `first load ${first.toFixed(0)} ms`);
+if (size > kMaximumBytes) process.exit(1);

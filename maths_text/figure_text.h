@@ -32,8 +32,12 @@
 //             texts of the numbers in "math"; empty for a "formula". The
 //             last one (the last two or three, for a vector) is the step's
 //             value, and the last step's value is the printed result.
-//   "note"    optional: a sentence in plain words, such as why a step has
-//             no value or what the clamp changed.
+//   "note"    optional: sentences in plain words, joined by "; ", on what
+//             single precision did where a pencil would not (a term lost
+//             from a sum, whole numbers rounded, the clamp, arccos near -1
+//             or 1, -0, nan), why a step has no value, and, on the last
+//             step where it shows more digits than the terminal, that the
+//             terminal prints six.
 //
 // A node is an array whose first member names it:
 //   ["mi", name]             an identifier: a vector or number ("a", "b",
@@ -41,9 +45,12 @@
 //                            axis ("x", "y", "z") or a function ("arccos",
 //                            "clamp"), followed by "(" ... ")" nodes
 //   ["mn", text]             a number: a float as the terminal writes it
-//                            (AppendFloat: "0.6", "-3", "1e+06", "-0",
-//                            "nan", "inf"), or a constant of a formula ("1",
-//                            "-1", "0.1"); a leading "-" is a minus sign
+//                            where those six digits are the float itself,
+//                            else with the fewest more digits that are
+//                            (AppendExactFloat: "0.6", "-3", "1e+06", "-0",
+//                            "nan", "inf", "-0.99999994", "16000004"), or a
+//                            constant of a formula ("1", "-1", "0.1"); a
+//                            leading "-" is a minus sign
 //   ["mo", text]             an operator or fence: "=", "+", "−" (U+2212),
 //                            "·" (U+00B7), "×" (U+00D7), "(", ")", ","
 //   ["sub", base, script]    base with a subscript: a_x, p_1

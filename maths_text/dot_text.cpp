@@ -38,8 +38,10 @@ std::string SteepNote(const AngleWork& angle, bool parallel) {
   const float cosine = angle.clamped;
   if (!(std::fabs(cosine) > 0.9999f && std::fabs(cosine) < 1.0f)) return {};
   const bool opposite = cosine < 0;
-  std::string note = "\xC3\xA2\xC2\xB7" "b\xCC\x82 is " + Exact(cosine) +
-                     (opposite ? ", not -1" : ", not 1");
+  std::string note =
+      "\xC3\xA2\xC2\xB7"
+      "b\xCC\x82 is " +
+      Exact(cosine) + (opposite ? ", not -1" : ", not 1");
   note += parallel ? ": each unit vector was rounded to single precision, "
                      "and arccos is steep near "
                    : ": arccos is steep near ";
@@ -150,8 +152,9 @@ void AppendFigure(FigureWriter& figure, const DotWork& work) {
   w.Mo("=");
   w.Mn(angle.angle);
   // Parallel or opposite exactly: a·b is ±|a||b| for a pencil.
-  const bool parallel = double{work.a.x} * double{work.b.y} ==
-                        double{work.a.y} * double{work.b.x};
+  const bool parallel =
+      static_cast<double>(work.a.x) * static_cast<double>(work.b.y) ==
+      static_cast<double>(work.a.y) * static_cast<double>(work.b.x);
   w.EndStep({angle.angle}, std::isnan(angle.angle)
                                ? "no angle: a zero vector has no direction"
                                : SteepNote(angle, parallel));

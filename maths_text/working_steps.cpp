@@ -203,9 +203,9 @@ void NoteRounding(std::string& note, float x, std::string_view op, float y,
   if (!std::isfinite(result)) return;
   const bool product = op == kDot;
   const bool sum = op == "+";
-  const double exact = product ? double{x} * double{y}
-                       : sum   ? double{x} + double{y}
-                               : double{x} - double{y};
+  const double exact = product ? static_cast<double>(x) * static_cast<double>(y)
+                       : sum   ? static_cast<double>(x) + static_cast<double>(y)
+                             : static_cast<double>(x) - static_cast<double>(y);
   std::string said;
   const std::string shown = Exact(x) + " " + std::string(op) + " " +
                             (y < 0 ? "(" + Exact(y) + ")" : Exact(y));
@@ -215,7 +215,7 @@ void NoteRounding(std::string& note, float x, std::string_view op, float y,
   } else if (!product && x != 0 && result == (sum ? y : -y)) {
     said = Exact(x) + " is lost in " + shown + ": near " + Exact(y) +
            " single-precision numbers are " + Spacing(y) + " apart";
-  } else if (IsWhole(x) && IsWhole(y) && exact != double{result}) {
+  } else if (IsWhole(x) && IsWhole(y) && exact != static_cast<double>(result)) {
     said = shown + " is " + WholeText(exact) +
            ", which single precision rounds to " + Exact(result) +
            ": near it numbers are " + Spacing(result) + " apart";

@@ -11,8 +11,8 @@
 #include <cstddef>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,9 +21,11 @@
 
 namespace {
 
-constexpr std::string_view kFigureTexts =
+// The operands of each case, then its text: one string each, as a compiler
+// need not take a longer one.
+constexpr const char* kFigureTexts[] = {
 #include "maths_text/figure_texts.inc"
-    ;
+};
 
 // One case: an exercise and its operands as typed, then its figure's text.
 struct FigureCase {
@@ -36,14 +38,9 @@ void PrintTo(const FigureCase& figure, std::ostream* out) {
 }
 
 std::vector<FigureCase> Cases() {
-  std::vector<std::string> lines;
-  std::istringstream in{std::string(kFigureTexts)};
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty()) lines.push_back(line);
-  }
   std::vector<FigureCase> cases;
-  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
-    cases.push_back({lines[i], lines[i + 1]});
+  for (std::size_t i = 0; i + 1 < std::size(kFigureTexts); i += 2) {
+    cases.push_back({kFigureTexts[i], kFigureTexts[i + 1]});
   }
   return cases;
 }
@@ -60,12 +57,12 @@ TEST(FigureTextsTest, CanBeWrittenAfresh) {
   if (path == nullptr) GTEST_SKIP() << "QUILLARY_FIGURE_TEXTS is not set";
   std::ofstream out(path);
   out << "// Each vector exercise's whole figure text, working included, for "
-         "the\n// operands typed on the line before it "
-         "(figure_text_test.cpp reads them).\nR\"golden(\n";
+         "the\n// operands typed before it (figure_text_test.cpp reads "
+         "them).\n";
   for (const FigureCase& figure : Cases()) {
-    out << figure.operands << '\n' << FigureOf(figure.operands) << '\n';
+    out << "R\"golden(" << figure.operands << ")golden\",\nR\"golden("
+        << FigureOf(figure.operands) << ")golden\",\n";
   }
-  out << ")golden\"\n";
   EXPECT_TRUE(out.good()) << path;
 }
 

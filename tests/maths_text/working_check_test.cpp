@@ -19,13 +19,13 @@ namespace {
 
 // Just enough JSON for a figure: strings, arrays and objects.
 struct Json {
-  std::string text;  // a string's characters
-  std::vector<Json> items;
-  std::vector<std::pair<std::string, Json>> members;
+  std::string text;               // a string's characters
+  std::vector<Json> items;        // an array's, or an object's values
+  std::vector<std::string> keys;  // an object's, one for each value
 
   const Json* Find(const std::string& key) const {
-    for (const auto& [name, value] : members) {
-      if (name == key) return &value;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (keys[i] == key) return &items[i];
     }
     return nullptr;
   }
@@ -42,12 +42,10 @@ Json Parse(const std::string& s, std::size_t& at) {
   while (s[at] != ']' && s[at] != '}') {
     if (s[at] == ',') ++at;
     if (open == '{') {
-      std::string key = Parse(s, at).text;
+      value.keys.push_back(Parse(s, at).text);
       ++at;  // the colon
-      value.members.emplace_back(key, Parse(s, at));
-    } else {
-      value.items.push_back(Parse(s, at));
     }
+    value.items.push_back(Parse(s, at));
   }
   ++at;
   return value;
@@ -90,10 +88,12 @@ class Evaluator {
       Combine(left, right, [&](float x, float y) {
         const float sum = plus ? x + y : x - y;
         const double exact =
-            plus ? double{x} + double{y} : double{x} - double{y};
+            plus ? static_cast<double>(x) + static_cast<double>(y)
+                 : static_cast<double>(x) - static_cast<double>(y);
         const bool lost =
             (y != 0 && sum == x) || (x != 0 && sum == (plus ? y : -y));
-        if (lost || (IsWhole(x) && IsWhole(y) && exact != double{sum})) {
+        if (lost ||
+            (IsWhole(x) && IsWhole(y) && exact != static_cast<double>(sum))) {
           actsUnseen_ = true;
         }
         return sum;
@@ -111,10 +111,11 @@ class Evaluator {
       const Evaluation right = Factor();
       Combine(left, right, [&](float x, float y) {
         // t = n·0.1 is worked in double and rounded once.
-        if (byTenth) return static_cast<float>(double{x} * 0.1);
+        if (byTenth) return static_cast<float>(static_cast<double>(x) * 0.1);
         const float product = x * y;
         if (IsWhole(x) && IsWhole(y) &&
-            double{x} * double{y} != double{product}) {
+            static_cast<double>(x) * static_cast<double>(y) !=
+                static_cast<double>(product)) {
           actsUnseen_ = true;
         }
         return product;
@@ -139,7 +140,8 @@ class Evaluator {
     }
     if (tag == "sqrt") {
       Evaluation inner = Inner(node.items[1]);
-      for (float& x : inner.value) x = static_cast<float>(std::sqrt(double{x}));
+      for (float& x : inner.value)
+        x = static_cast<float>(std::sqrt(static_cast<double>(x)));
       return inner;
     }
     if (tag == "frac") {
@@ -161,7 +163,7 @@ class Evaluator {
       Evaluation inner = Factor();
       for (float& x : inner.value) {
         if (std::fabs(x) > 0.9999f && std::fabs(x) < 1.0f) actsUnseen_ = true;
-        x = static_cast<float>(std::acos(double{x}));
+        x = static_cast<float>(std::acos(static_cast<double>(x)));
       }
       return inner;
     }

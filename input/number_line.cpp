@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -103,4 +104,17 @@ Refusal FloatRefusal(const std::string& line) {
   const Refusal refusal = CheckRefusal(line, true);
   if (refusal != Refusal::kNone || ConvertToFloat(line)) return refusal;
   return ConversionRefusal(line);
+}
+
+std::string IntegerRangeReason() {
+  return "the number was outside " +
+         std::to_string(std::numeric_limits<int>::min()) + " to " +
+         std::to_string(std::numeric_limits<int>::max());
+}
+
+// A line is out of range when it rounds beyond the largest float,
+// 3.40282347e+38; two digits say enough, written as the program prints a
+// float.
+std::string FloatRangeReason() {
+  return "the number was beyond a float's range, about -3.4e+38 to 3.4e+38";
 }

@@ -35,4 +35,12 @@ Refusal IntegerRefusal(const std::string& line);
 // are kNoDigits; a value beyond the range of float is kOutOfRange.
 Refusal FloatRefusal(const std::string& line);
 
+// The program's own sentence for a kOutOfRange refusal, for a host that
+// says why a line was not taken: the range ConvertToInteger takes, "the
+// number was outside -2147483648 to 2147483647", and that of
+// ConvertToFloat, "the number was beyond a float's range, about -3.4e+38 to
+// 3.4e+38".
+std::string IntegerRangeReason();
+std::string FloatRangeReason();
+
 #endif  // QUILLARY_INPUT_NUMBER_LINE_H_

@@ -5,8 +5,8 @@
 
 float ReadFloat() {
   static constexpr NumberRules<float> kRules{PassesFloatCheck, ConvertToFloat,
-                                             FloatRefusal};
+                                             FloatRefusal, FloatRangeReason};
   return ReadNumber<float>("(Please input a Float Number: )",
-                           AnswerKind::kDecimalFraction, Refusal::kNone,
+                           AnswerKind::kDecimalFraction, Refusal::kNone, {},
                            kRules);
 }

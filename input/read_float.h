@@ -7,7 +7,8 @@
 // nearest float. Lines that hold no number ("", "-", ".", "-.") or a value
 // beyond the range of float are rejected with the apology prompt. Offers
 // the host AnswerKind::kDecimalFraction, and FloatRefusal's reason after
-// each rejected line.
+// each rejected line (with FloatRangeReason's words for a value out of
+// range).
 float ReadFloat();
 
 #endif  // QUILLARY_INPUT_READ_FLOAT_H_

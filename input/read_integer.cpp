@@ -3,9 +3,10 @@
 #include "input/number_line.h"
 #include "input/read_number.h"
 
-int ReadInteger(AnswerKind kind, Refusal before) {
+int ReadInteger(AnswerKind kind, Refusal before,
+                const std::function<std::string()>& beforeReason) {
   static constexpr NumberRules<int> kRules{PassesIntegerCheck, ConvertToInteger,
-                                           IntegerRefusal};
+                                           IntegerRefusal, IntegerRangeReason};
   return ReadNumber<int>("(Please input a Decimal Number: )", kind, before,
-                         kRules);
+                         beforeReason, kRules);
 }

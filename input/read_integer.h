@@ -2,6 +2,9 @@
 #ifndef QUILLARY_INPUT_READ_INTEGER_H_
 #define QUILLARY_INPUT_READ_INTEGER_H_
 
+#include <functional>
+#include <string>
+
 #include "shell/prompt.h"
 
 // Prints "(Please input a Decimal Number: )" and an empty line, then reads
@@ -12,9 +15,12 @@
 // number typed and prints nothing after it. At end of input it throws
 // SessionEnd rather than return. Offers the host `kind` as what the line
 // should hold and, with it, `before`: why an earlier answer to the same
-// question was not taken (an index outside the inventory); then, after each
-// rejected line, why that line was refused (IntegerRefusal).
+// question was not taken (an index outside the inventory), in the words
+// `beforeReason` makes, if any; then, after each rejected line, why that
+// line was refused (IntegerRefusal, with IntegerRangeReason's words for a
+// number out of range).
 int ReadInteger(AnswerKind kind = AnswerKind::kWholeNumber,
-                Refusal before = Refusal::kNone);
+                Refusal before = Refusal::kNone,
+                const std::function<std::string()>& beforeReason = {});
 
 #endif  // QUILLARY_INPUT_READ_INTEGER_H_

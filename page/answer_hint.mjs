@@ -1,8 +1,9 @@
 // The hint beside the answer line: what the line the program waits for
 // should hold and, after a refused line, why it was not taken, as the
 // program says through its console (the run's 'quillary-prompt' event,
-// whose detail is { kind, refusal }, named as shell/prompt.cpp
-// names them); nothing is read from the terminal's text. The hint shows at
+// whose detail is { kind, refusal, reason }, kind and refusal named as
+// shell/prompt.cpp names them, reason the program's own words for the
+// refusal or ''); nothing is read from the terminal's text. The hint shows at
 // once; a screen reader hears it only once it has settled and says
 // something new, so that the lines of a paste are not read out one by one.
 
@@ -18,8 +19,9 @@ const kKinds = {
   'decimal-fraction': 'A decimal number, such as -2.5.',
 };
 
-// Why a line was not taken; some reasons are said in the terms of the
-// kind of answer that refused it, first.
+// Why a line was not taken, where the program gave no words of its own
+// (only it knows the range of what a question takes); some reasons are
+// said in the terms of the kind of answer that refused it, first.
 const kRefusals = {
   'empty': 'the line was empty',
   'no-digits': 'it had no digit',
@@ -27,23 +29,23 @@ const kRefusals = {
   'second-point': 'it had a second point',
   'misplaced-sign': 'a minus sign goes only at the start',
   'character': 'only digits and a leading minus are taken',
-  'out-of-range': 'the number was beyond -2147483648 to 2147483647',
+  'out-of-range': 'the number was beyond what this question takes',
   'not-a-choice': 'it was none of the menu\'s choices',
 };
 const kRefusalsOfKind = {
   'decimal-fraction': {
     'character': 'only digits, one point and a leading minus are taken',
-    'out-of-range': 'the number was too large',
   },
 };
 
 // The hint for a prompt of `kind` after a line refused for `refusal` (''
-// when the question is asked afresh); '' for a kind it does not know.
-export function HintText(kind, refusal) {
+// when the question is asked afresh), said in the program's `reason` when
+// it gave one; '' for a kind it does not know.
+export function HintText(kind, refusal, reason = '') {
   const wanted = kKinds[kind] ?? '';
   if (!refusal) return wanted;
-  const why = kRefusalsOfKind[kind]?.[refusal] ?? kRefusals[refusal] ??
-    'it was not taken';
+  const why = reason || (kRefusalsOfKind[kind]?.[refusal] ??
+    kRefusals[refusal] ?? 'it was not taken');
   return `Not taken: ${why}. ${wanted}`.trim();
 }
 
@@ -68,7 +70,8 @@ export class AnswerHint {
 
   open() {
     addEventListener('quillary-prompt', ({ detail }) =>
-      this.#say(HintText(detail.kind, detail.refusal), detail.refusal));
+      this.#say(HintText(detail.kind, detail.refusal, detail.reason),
+        detail.refusal));
     addEventListener('quillary-started', () => this.#say('', ''));
     addEventListener('quillary-ended', () => this.#say(kEnded, ''));
   }

@@ -7,8 +7,8 @@
 // of the bytes the program wrote) and 'quillary-ended' (at once, before the
 // note reaches the screen), its figures as 'quillary-figure' (whose
 // detail is the figure's text) and what each line it reads should hold as
-// 'quillary-prompt' (whose detail is { kind, refusal }), so that whoever
-// embeds or tests the page can follow exactly what the program did.
+// 'quillary-prompt' (whose detail is { kind, refusal, reason }), so that
+// whoever embeds or tests the page can follow exactly what the program did.
 import { kNewline } from './keys.mjs';
 
 const kEndedNote = '\n[Quillary has ended. Press Enter to start again.]\n';
@@ -74,8 +74,9 @@ export class Runs {
       },
       figure: (text) => isCurrent() &&
         dispatchEvent(new CustomEvent('quillary-figure', { detail: text })),
-      prompt: (kind, refusal) => isCurrent() && dispatchEvent(
-        new CustomEvent('quillary-prompt', { detail: { kind, refusal } })),
+      prompt: (kind, refusal, reason) => isCurrent() && dispatchEvent(
+        new CustomEvent('quillary-prompt',
+          { detail: { kind, refusal, reason } })),
       printErr: (line) => isCurrent() && this.#output.show(`${line}\n`),
       onExit: () => isCurrent() && this.#end(kEndedNote),
     };

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <iostream>
+#include <optional>
+#include <string>
 
 #include "input/read_integer.h"
 #include "shell/prompt.h"
@@ -29,18 +31,32 @@ void WriteNumberedInventory() {
 std::int32_t AskForInventoryIndex(std::string_view listEnd) {
   // Once a number was out of range the apology stays for every later
   // redraw of this question.
-  bool retry = false;
+  std::optional<std::int32_t> refused;
   for (;;) {
     ClearScreen();
-    std::cout << (retry ? kAskAgainForIndex : kAskForIndex);
+    std::cout << (refused ? kAskAgainForIndex : kAskForIndex);
     WriteNumberedInventory();
     std::cout << listEnd;
     // An index outside the inventory is a whole number all the same; the
-    // host hears why the question came back.
+    // host hears why the question came back, in terms only the question
+    // knows.
     const std::int32_t index =
-        ReadInteger(AnswerKind::kWholeNumber,
-                    retry ? Refusal::kOutOfRange : Refusal::kNone);
+        refused
+            ? ReadInteger(AnswerKind::kWholeNumber, Refusal::kOutOfRange,
+                          [number = *refused] {
+                            return NoSuchIndexReason(number, Inventory.size());
+                          })
+            : ReadInteger(AnswerKind::kWholeNumber);
     if (IsInventoryIndex(index, Inventory.size())) return index;
-    retry = true;
+    refused = index;
   }
+}
+
+// The screens ask only while the inventory holds an entry; the empty list
+// is worded all the same, so that the sentence is never false.
+std::string NoSuchIndexReason(std::int32_t index, std::size_t count) {
+  const std::string head = "there is no weapon " + std::to_string(index);
+  if (count == 0) return head + ": the list is empty";
+  if (count == 1) return head + ": the list holds only weapon 0";
+  return head + ": the list runs 0 to " + std::to_string(count - 1);
 }

@@ -12,13 +12,21 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "console/never_destroyed.h"
 #include "console/posix/fd_streams.h"
 #include "console/standard_streams.h"
 
+namespace {
+
+// They live until the process ends, like the buffers over them (see
+// NeverDestroyed).
+NeverDestroyed<FdInput> input;
+NeverDestroyed<FdOutput> output;
+
+}  // namespace
+
 void OpenStandardStreams() {
-  static FdInput input(STDIN_FILENO);
-  static FdOutput output(STDOUT_FILENO);
-  InstallStandardStreams(input, output);
+  InstallStandardStreams(input.Make(STDIN_FILENO), output.Make(STDOUT_FILENO));
 }
 
 ClearMethod PrepareClearing() {

@@ -40,6 +40,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "console/never_destroyed.h"
 #include "console/raw_streams.h"
 #include "console/standard_streams.h"
 
@@ -109,12 +110,15 @@ class EmbedderOutput final : public RawOutput {
   }
 };
 
+// They live until the process ends, like the buffers over them (see
+// NeverDestroyed).
+NeverDestroyed<EmbedderInput> input;
+NeverDestroyed<EmbedderOutput> output;
+
 }  // namespace
 
 void OpenStandardStreams() {
-  static EmbedderInput input;
-  static EmbedderOutput output;
-  InstallStandardStreams(input, output);
+  InstallStandardStreams(input.Make(), output.Make());
 }
 
 ClearMethod PrepareClearing() {

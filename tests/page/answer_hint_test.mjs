@@ -1,6 +1,6 @@
 // The hint beside the answer line, without a browser: every kind of answer
 // and every reason for a refusal that the program's web console can send
-// has words of its own.
+// has words of its own, unless the program sent its own.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
@@ -49,9 +49,33 @@ test('a point is refused in the terms of the prompt', () => {
     ['tenths', 'point', /point\. t in tenths: 5 means 0\.5/],
     ['whole-number', 'character', /digits and a leading minus/],
     ['decimal-fraction', 'character', /one point/],
-    ['whole-number', 'out-of-range', /2147483647/],
+    ['whole-number', 'out-of-range', /beyond what this question takes/],
     ['menu-choice', 'not-a-choice', /menu/],
   ]) {
     assert.match(HintText(kind, refusal), words, `${kind} ${refusal}`);
+  }
+});
+
+// Only the program knows the range of what a question takes, so the page
+// writes no number of a range of its own.
+test('the program\'s own reason is said in place of the page\'s', async () => {
+  const kinds = await Names('kAnswerKindNames');
+  const refusals = (await Names('kRefusalNames')).filter((name) => name);
+  for (const kind of kinds) {
+    const wanted = HintText(kind, '');
+    for (const refusal of refusals) {
+      const hint = HintText(kind, refusal);
+      assert.doesNotMatch(hint.slice(0, -wanted.length), /\d/, hint);
+    }
+  }
+  for (const [kind, refusal, reason, hint] of [
+    ['whole-number', 'out-of-range', 'there is no weapon 5: the list runs 0',
+      'Not taken: there is no weapon 5: the list runs 0. A whole number, ' +
+      'such as -12.'],
+    ['decimal-fraction', 'character', 'a float',
+      'Not taken: a float. A decimal number, such as -2.5.'],
+    ['name', '', 'asked afresh', 'Any text: a name.'],
+  ]) {
+    assert.equal(HintText(kind, refusal, reason), hint, `${kind} ${refusal}`);
   }
 });

@@ -203,24 +203,52 @@ void NoteRounding(std::string& note, float x, std::string_view op, float y,
   if (!std::isfinite(result)) return;
   const bool product = op == kDot;
   const bool sum = op == "+";
-  const double exact = product ? static_cast<double>(x) * static_cast<double>(y)
-                       : sum   ? static_cast<double>(x) + static_cast<double>(y)
-                             : static_cast<double>(x) - static_cast<double>(y);
-  std::string said;
-  const std::string shown = Exact(x) + " " + std::string(op) + " " +
-                            (y < 0 ? "(" + Exact(y) + ")" : Exact(y));
+  const double wideX = static_cast<double>(x);
+  const double wideY = static_cast<double>(y);
+  const double exact = product ? wideX * wideY
+                       : sum   ? wideX + wideY
+                               : wideX - wideY;
+  // Which number was lost, next to which, or whether whole numbers were
+  // rounded; nothing where a pencil gets what single precision gets.
+  float lost = 0;
+  float kept = 0;
   if (!product && y != 0 && result == x) {
-    said = Exact(y) + " is lost in " + shown + ": near " + Exact(x) +
-           " single-precision numbers are " + Spacing(x) + " apart";
+    lost = y;
+    kept = x;
   } else if (!product && x != 0 && result == (sum ? y : -y)) {
-    said = Exact(x) + " is lost in " + shown + ": near " + Exact(y) +
-           " single-precision numbers are " + Spacing(y) + " apart";
-  } else if (IsWhole(x) && IsWhole(y) && exact != static_cast<double>(result)) {
-    said = shown + " is " + WholeText(exact) +
-           ", which single precision rounds to " + Exact(result) +
-           ": near it numbers are " + Spacing(result) + " apart";
+    lost = x;
+    kept = y;
+  } else if (!IsWhole(x) || !IsWhole(y) ||
+             exact == static_cast<double>(result)) {
+    return;
   }
-  if (said.empty()) return;
+  // Appended piece by piece: GCC's -Wrestrict misjudges `"(" + text`.
+  std::string said;
+  if (lost != 0) {
+    said += Exact(lost);
+    said += " is lost in ";
+  }
+  said += Exact(x);
+  said += ' ';
+  said += op;
+  said += ' ';
+  said += y < 0 ? "(" : "";
+  said += Exact(y);
+  said += y < 0 ? ")" : "";
+  if (lost != 0) {
+    said += ": near ";
+    said += Exact(kept);
+    said += " single-precision numbers are ";
+    said += Spacing(kept);
+  } else {
+    said += " is ";
+    said += WholeText(exact);
+    said += ", which single precision rounds to ";
+    said += Exact(result);
+    said += ": near it numbers are ";
+    said += Spacing(result);
+  }
+  said += " apart";
   if (!note.empty()) note += "; ";
   note += said;
 }

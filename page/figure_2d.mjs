@@ -6,10 +6,13 @@
 // (operand_scale.mjs).
 import { Coordinates, RoundStep, TickText, Ticks } from './figure_numbers.mjs';
 import {
-  Arrow, DataOf, Inset, LabelBeyond, Line, Svg, TickLabel, kColors,
+  Arrow, DataOf, GridLines, Insets, LabelBeyond, Line, Svg, TickLabel,
+  kColors,
 } from './figure_svg.mjs';
 import { View2d, kBottom, kEdge, kLeft } from './figure_views.mjs';
-import { LabelPlacer, LabelSize, kFontSize } from './label_placement.mjs';
+import {
+  LabelPlacer, LabelSize, Within, kFontSize,
+} from './label_placement.mjs';
 import { Lanes } from './operand_scale.mjs';
 
 const kOrigin = { texts: ['0', '0'], at: [0, 0] };
@@ -27,8 +30,10 @@ function FittedView(points, size) {
   return View2d(points, size, Math.max(kLeft, widest + 8));
 }
 
-// Light lines at round values and the axes where they are in view; the
-// tick values go left and below, where they keep clear of the labels.
+// Light lines at round values and the axes where they are in view, as
+// pairs of ends and a colour, drawn once the labels are placed; the tick
+// values go left and below, where they keep clear of the labels, the
+// origin's first.
 function Grid(view, size) {
   const step = GridStep(view);
   const { plot } = view;
@@ -36,19 +41,21 @@ function Grid(view, size) {
   const ticks = [];
   for (const x of Ticks(view.low[0], view.high[0], step)) {
     const [px] = view.ToPixels([x, 0]);
-    lines.push(Line([px, kEdge], [px, size - kBottom],
-      x === 0 ? kColors.axis : kColors.grid));
-    ticks.push(() => TickLabel(view.labels,
-      (w, h) => [[px - w / 2, size - h - 1]], TickText(x)));
+    lines.push([[px, kEdge], [px, size - kBottom],
+      x === 0 ? kColors.axis : kColors.grid]);
+    ticks.push([x, () => TickLabel(view.labels,
+      (w, h) => [[px - w / 2, size - h - 1]], TickText(x))]);
   }
   for (const y of Ticks(view.low[1], view.high[1], step)) {
     const [, py] = view.ToPixels([0, y]);
-    lines.push(Line([plot.left, py], [size - kEdge, py],
-      y === 0 ? kColors.axis : kColors.grid));
-    ticks.push(() => TickLabel(view.labels,
-      (w, h) => [[plot.left - 4 - w, py - h / 2]], TickText(y)));
+    lines.push([[plot.left, py], [size - kEdge, py],
+      y === 0 ? kColors.axis : kColors.grid]);
+    ticks.push([y, () => TickLabel(view.labels,
+      (w, h) => [[plot.left - 4 - w, py - h / 2]], TickText(y))]);
   }
-  return [lines, ticks];
+  const Place = (zero) => ticks.filter(([value]) => (value === 0) === zero)
+    .map(([, tick]) => tick());
+  return [lines, Place];
 }
 
 // An arrow from `from` to `to` (world points), moved beside any drawn
@@ -179,10 +186,14 @@ const kExercises = {
     const [a, b] = [view.ToPixels(f.first.at), view.ToPixels(f.second.at)];
     const [dx, dy] = [b[0] - a[0], b[1] - a[1]];
     const reach = (2 * view.size) / (Math.hypot(dx, dy) || 1);
+    const { left, top, right, bottom } = view.plot;
+    // The line through a and b, as far as the plot, clear of the tick
+    // values around it.
+    const line = Within([[a[0] - dx * reach, a[1] - dy * reach],
+      [b[0] + dx * reach, b[1] + dy * reach]],
+    { left, top, width: right - left, height: bottom - top }) ?? [a, b];
     return [
-      Stroke(view, [a[0] - dx * reach, a[1] - dy * reach],
-        [b[0] + dx * reach, b[1] + dy * reach], kColors.axis,
-        { 'stroke-dasharray': '4 4' }),
+      Stroke(view, ...line, kColors.axis, { 'stroke-dasharray': '4 4' }),
       Line(a, b, kColors.tick, { 'stroke-width': 2 }),
       PointShape(view, 'first', f.first, 'a (t = 0)'),
       PointShape(view, 'second', f.second, 'b (t = 1)'),
@@ -208,8 +219,9 @@ const kExercises = {
 };
 
 // The figure's shapes on a grid in a `size` square, for the exercises
-// above; null for any other. The labels are placed in the order drawn,
-// then the tick values where room is left.
+// above; null for any other. The origin's tick values are placed first,
+// then the labels in the order drawn, then the other tick values where
+// room is left, and last the grid, around them all.
 export function Draw2d(figure, size) {
   const exercise = kExercises[figure.exercise];
   if (!exercise) return null;
@@ -218,10 +230,11 @@ export function Draw2d(figure, size) {
   const view = { ...FittedView(extent.map((value) => value.at), size), size,
     labels: new LabelPlacer(size), segments: [], vectors: [],
     later: (place) => pending.push(place) };
-  const [lines, ticks] = Grid(view, size);
+  const [lines, PlaceTicks] = Grid(view, size);
   const shapes = draw(view);
-  const inset = Inset(view.vectors, view.plot, view.labels);
+  const zeros = PlaceTicks(true);
+  const insets = Insets(view.vectors, view.plot, view.labels);
   for (const place of pending) place();
-  return [...lines, ...(inset ? [inset] : []), ...shapes,
-    ...ticks.map((tick) => tick()).filter((tick) => tick)];
+  const ticks = [...zeros, ...PlaceTicks(false)].filter((tick) => tick);
+  return [...GridLines(lines, view.labels), ...insets, ...shapes, ...ticks];
 }

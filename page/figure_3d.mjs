@@ -2,62 +2,122 @@
 // view that the panel turns: the axes from -R to R with ticks on both
 // halves, a grid of round values on the x-y plane, and what each exercise
 // draws, with a thin line from each tip down to the grid and a foot there,
-// so that its height and place can be read off. The scale is set by the
-// farthest point from the origin (or R), so the figure stays in view
-// however it is turned. Labels are placed once every stroke is drawn, the
-// axis names next and the tick values where room is left; vectors too
-// short to see are drawn again in an inset.
+// so that its height and place can be read off. It opens in the view that
+// foreshortens what it draws least; the scale is set by the farthest point
+// from the origin (or R), so the figure stays in view however it is
+// turned. Labels are placed once every stroke is drawn, the axis names
+// next and the tick values beside their own axes where room is left, the
+// ground grid last around them; vectors too short to see are drawn again
+// in insets.
 import { Coordinates, TickText, Ticks } from './figure_numbers.mjs';
 import {
-  Arrow, DataOf, Inset, LabelBeyond, Line, Svg, TickLabel, kColors,
+  Arrow, DataOf, GridLines, Insets, LabelBeyond, Line, Svg, TickLabel,
+  kColors,
 } from './figure_svg.mjs';
-import { View3d } from './figure_views.mjs';
-import { LabelPlacer, kFontSize } from './label_placement.mjs';
+import { StartTurn, View3d } from './figure_views.mjs';
+import {
+  LabelPlacer, SegmentCrosses, kFontSize,
+} from './label_placement.mjs';
 import { Lanes } from './operand_scale.mjs';
 
 const kOrigin = [0, 0, 0];
+const kAxisNames = ['x', 'y', 'z'];
+// How far from the origin a tick value must be, in pixels, where the axes
+// crowd.
+const kTickClearance = 24;
 
 const AxisPoint = (axis, value) =>
   kOrigin.map((_, i) => (i === axis ? value : 0));
 
-// The ground grid and the axes, with a mark at each tick.
+// The ground grid and the axes, as pairs of ends and a colour, and a mark
+// at each tick, named by its axis, all drawn once the labels are placed;
+// labels keep off the marks at the axes' ends, which show how far they
+// run.
 function Grid(view) {
-  const parts = [];
   const { edge, ticks } = view;
-  for (const value of ticks) {
-    parts.push(Line(view.ToPixels([value, -edge, 0]),
-      view.ToPixels([value, edge, 0]), kColors.grid));
-    parts.push(Line(view.ToPixels([-edge, value, 0]),
-      view.ToPixels([edge, value, 0]), kColors.grid));
-  }
+  const lines = ticks.flatMap((value) => [
+    [view.ToPixels([value, -edge, 0]), view.ToPixels([value, edge, 0]),
+      kColors.grid],
+    [view.ToPixels([-edge, value, 0]), view.ToPixels([edge, value, 0]),
+      kColors.grid]]);
+  const marks = [];
   for (const axis of [0, 1, 2]) {
-    parts.push(Line(view.ToPixels(AxisPoint(axis, -edge)),
-      view.ToPixels(AxisPoint(axis, edge)), kColors.axis));
-    for (const value of ticks) {
-      const [cx, cy] = view.ToPixels(AxisPoint(axis, value));
-      if (value !== 0) {
-        parts.push(Svg('circle', { cx, cy, r: 1.5, fill: kColors.axis }));
-      }
+    lines.push([...view.axes[axis], kColors.axis]);
+    for (const value of ticks.filter((tick) => tick !== 0)) {
+      const at = view.ToPixels(AxisPoint(axis, value));
+      const end = Math.abs(value) === edge;
+      if (end) view.labels.avoidBox(at[0] - 1.5, at[1] - 1.5, 3, 3);
+      marks.push({ at, end, axis: kAxisNames[axis] });
     }
   }
-  return parts;
+  return [lines, marks];
+}
+
+// The tick marks to draw: all but those within a label, as a mark in a
+// number could be read as its decimal point (none is at the axes' ends,
+// which labels keep off).
+const Marks = (marks, placer) => marks.filter(({ at: [x, y], end }) => end ||
+  !placer.labels.some((box) => x > box.left - 3 && x < box.left +
+    box.width + 3 && y > box.top - 3 && y < box.top + box.height + 3))
+  .map(({ at: [cx, cy], axis }) => Svg('circle', { cx, cy, r: 1.5,
+    fill: kColors.axis, 'data-axis': axis }));
+
+// The place for a tick value's box of `width` and `height` beside its mark
+// at `mark` on the axis from `center`: across the axis, on the side
+// farther from the other axes (`others`, pairs of ends) at `middle`, the
+// middle of that half of the axis, so that the values of one half go
+// along one side of it; none where another axis crosses the box or comes
+// nearer to it than its own, so that each value is read off its own axis.
+function BesideMark(mark, center, middle, width, height, others) {
+  const along = [mark[0] - center[0], mark[1] - center[1]];
+  const length = Math.hypot(...along);
+  const across = [-along[1] / length, along[0] / length];
+  const reach = 3 + (width * Math.abs(across[0]) +
+    height * Math.abs(across[1])) / 2;
+  const Beside = (at, side) => [at[0] + side * across[0] * reach,
+    at[1] + side * across[1] * reach];
+  const Room = (at) => Math.min(...others.map((other) => Distance(at, other)));
+  const side = Room(Beside(middle, 1)) >= Room(Beside(middle, -1)) ? 1 : -1;
+  const [x, y] = Beside(mark, side);
+  const box = { left: x - width / 2 - 2, top: y - height / 2 - 2,
+    width: width + 4, height: height + 4 };
+  // The origin's distance from the box.
+  const away = Math.hypot(
+    Math.max(box.left - center[0], 0, center[0] - box.left - box.width),
+    Math.max(box.top - center[1], 0, center[1] - box.top - box.height));
+  const clear = Room([x, y]) > reach + 8 && away > kTickClearance / 2 &&
+    !others.some((other) => SegmentCrosses(box, other));
+  return clear ? [[x - width / 2, y - height / 2]] : [];
+}
+
+// The distance from the point `p` to the segment from a to b.
+function Distance(p, [a, b]) {
+  const d = [b[0] - a[0], b[1] - a[1]];
+  const t = Math.max(0, Math.min(1, ((p[0] - a[0]) * d[0] +
+    (p[1] - a[1]) * d[1]) / (d[0] * d[0] + d[1] * d[1] || 1)));
+  return Math.hypot(p[0] - a[0] - t * d[0], p[1] - a[1] - t * d[1]);
 }
 
 // The axis names beyond the axes' ends, then the tick values of both
-// halves of each axis, each beside its mark where it has room.
+// halves of each axis beside their marks, away from the origin, where
+// they have room.
 function AxisTexts(view) {
   const { edge, ticks } = view;
   const center = view.ToPixels(kOrigin);
-  const texts = ['x', 'y', 'z'].map((name, axis) => LabelBeyond(view.labels,
+  const texts = kAxisNames.map((name, axis) => LabelBeyond(view.labels,
     center, view.ToPixels(AxisPoint(axis, edge)), name, kColors.axisName,
     { 'font-weight': 'bold' }, kFontSize.axis));
   for (const axis of [0, 1, 2]) {
+    const others = view.axes.filter((_, other) => other !== axis);
     for (const value of ticks) {
-      if (value === 0) continue;
-      const [x, y] = view.ToPixels(AxisPoint(axis, value));
-      texts.push(TickLabel(view.labels, (w, h) => [[x + 3, y + 1],
-        [x - 3 - w, y + 1], [x + 3, y - 1 - h], [x - 3 - w, y - 1 - h]],
-      TickText(value)));
+      const mark = view.ToPixels(AxisPoint(axis, value));
+      if (Math.hypot(mark[0] - center[0], mark[1] - center[1]) <
+        kTickClearance) continue;
+      const middle = view.ToPixels(AxisPoint(axis, Math.sign(value) * edge /
+        2));
+      texts.push(TickLabel(view.labels,
+        (w, h) => BesideMark(mark, center, middle, w, h, others),
+        TickText(value), { 'data-axis': kAxisNames[axis] }));
     }
   }
   return texts.filter((text) => text);
@@ -75,6 +135,7 @@ function DropLine(view, at, color) {
 }
 
 const Plus = (a, b) => a.map((v, i) => v + b[i]);
+const Minus = (a, b) => a.map((v, i) => v - b[i]);
 
 function VectorShape(view, role, value, name, from = kOrigin) {
   const end = Plus(value.at, from);
@@ -112,6 +173,9 @@ function Polygon(view, corners, color) {
   });
 }
 
+// Each exercise: the points its view must hold, its shapes on a view, and
+// the directions and planes of what it draws, which the view it opens in
+// shows.
 const kExercises = {
   Cross: (f) => {
     const [a, b] = [f.first.at, f.second.at];
@@ -120,7 +184,7 @@ const kExercises = {
       VectorShape(view, 'first', f.first, 'a'),
       VectorShape(view, 'second', f.second, 'b'),
       VectorShape(view, 'result', f.result, 'a \u00d7 b'),
-    ]];
+    ], [[a, b, f.result.at], [[a, b]]]];
   },
   SurfaceNormal: (f) => {
     const corners = [f.first.at, f.second.at, f.third.at];
@@ -133,9 +197,17 @@ const kExercises = {
       PointShape(view, 'second', f.second, 'p2', center),
       PointShape(view, 'third', f.third, 'p3', center),
       VectorShape(view, 'result', f.result, 'normal', center),
-    ]];
+    ], [[f.result.at, ...corners.map((corner) => Minus(corner, center))],
+    [[Minus(corners[1], corners[0]), Minus(corners[2], corners[0])]]]];
   },
 };
+
+// The view the figure opens in: the one that foreshortens what it draws
+// least (StartTurn).
+export function Start3d(figure) {
+  const exercise = kExercises[figure.exercise];
+  return StartTurn(...(exercise ? exercise(figure)[2] : [[]]));
+}
 
 // The figure's shapes in a `size` square as seen from `turn`, for the
 // exercises above; null for any other.
@@ -148,9 +220,13 @@ export function Draw3d(figure, turn, size) {
     labels: new LabelPlacer(size), segments: [], vectors: [],
     later: (place) => pending.push(place) };
   view.ticks = Ticks(-view.edge, view.edge, view.step);
-  const grid = Grid(view);
+  view.axes = [0, 1, 2].map((axis) => [-view.edge, view.edge]
+    .map((value) => view.ToPixels(AxisPoint(axis, value))));
+  const [lines, marks] = Grid(view);
   const shapes = draw(view);
-  const inset = Inset(view.vectors, view.plot, view.labels);
+  const insets = Insets(view.vectors, view.plot, view.labels);
   for (const place of pending) place();
-  return [...grid, ...(inset ? [inset] : []), ...shapes, ...AxisTexts(view)];
+  const texts = AxisTexts(view);
+  return [...GridLines(lines, view.labels), ...Marks(marks, view.labels),
+    ...insets, ...shapes, ...texts];
 }

@@ -5,12 +5,13 @@
 // The prime test and the matrix entries have no figure, so the last one
 // stays until the next vector exercise or the end of the run. The switch
 // hides the panel; a three-dimensional figure turns by dragging (a mouse or
-// a finger) or by the arrow keys, and Reset view turns it back. The
+// a finger) or by the arrow keys, and Reset view turns it back to the view
+// it opened in, the one that shows its vectors least foreshortened. The
 // drawing is a square in CSS pixels, as large as the panel holds, so its
 // texts keep their size on every screen; it is drawn again when the panel
 // changes size.
 import { Draw2d } from './figure_2d.mjs';
-import { Draw3d } from './figure_3d.mjs';
+import { Draw3d, Start3d } from './figure_3d.mjs';
 import { Svg } from './figure_svg.mjs';
 import {
   IsThreeDimensional, ParseFigure, Undrawable,
@@ -37,7 +38,8 @@ export class FigurePanel {
   #controls = document.createElement('div');
   #figure = null;
   #drawnSize = 0;
-  #turn = { ...kStartTurn };
+  #start = kStartTurn;
+  #turn = kStartTurn;
   #dragFrom = null;
 
   // `panel` is the element to draw in, `toggle` the switch that shows it.
@@ -51,7 +53,7 @@ export class FigurePanel {
     this.#reset.id = 'reset-view';
     this.#reset.textContent = 'Reset view';
     this.#reset.addEventListener('click', () => {
-      this.#turn = { ...kStartTurn };
+      this.#turn = this.#start;
       this.#render();
     });
     this.#controls.className = 'figure-controls';
@@ -65,7 +67,10 @@ export class FigurePanel {
     }).observe(this.#panel);
     addEventListener('quillary-figure', (event) => {
       this.#figure = ParseFigure(event.detail);
-      this.#turn = { ...kStartTurn };
+      this.#start = Undrawable(this.#figure) ||
+        !IsThreeDimensional(this.#figure) ? kStartTurn
+        : Start3d(this.#figure);
+      this.#turn = this.#start;
       this.#render();
       dispatchEvent(new Event('quillary-figure-drawn'));
     });

@@ -1,9 +1,11 @@
 // The SVG elements the figures are made of: lines, labels, arrows, the
-// inset of short vectors, and the data- attributes that carry a drawn
+// insets of short vectors, and the data- attributes that carry a drawn
 // value's printed numbers. Positions are in the drawing's own units, which
 // are CSS pixels; nothing here knows which exercise it draws.
-import { LabelPlacer, LabelSize, kFontSize } from './label_placement.mjs';
-import { InsetFor, Lanes } from './operand_scale.mjs';
+import {
+  Around, LabelPlacer, LabelSize, Uncovered, kFontSize,
+} from './label_placement.mjs';
+import { InsetGroups, Lanes } from './operand_scale.mjs';
 import { TickText } from './figure_numbers.mjs';
 
 const kNamespace = 'http://www.w3.org/2000/svg';
@@ -44,6 +46,14 @@ export function Line([x1, y1], [x2, y2], stroke, extra = {}) {
   return Svg('line', { x1, y1, x2, y2, stroke, ...extra });
 }
 
+// Grid lines and axes ([a, b, colour] each) in pieces around the labels
+// and insets `placer` has placed, so that none runs through a text.
+export function GridLines(lines, placer) {
+  const covers = [...placer.labels, ...placer.insets];
+  return lines.flatMap(([a, b, color]) => Uncovered([a, b], covers)
+    .map(([from, to]) => Line(from, to, color, { class: 'grid' })));
+}
+
 // A label of one or more lines (a name above its coordinates) whose box,
 // as LabelSize reckons it, has its top left corner at `corner`.
 export function Label([left, top], lines, fill, extra = {},
@@ -70,10 +80,10 @@ export function LabelBeyond(placer, from, to, lines, fill, extra = {},
 
 // A tick's value in the first free place of `corners(width, height)`, or
 // null where none is free: a tick may be left out, a label never.
-export function TickLabel(placer, corners, text, fill = kColors.tick) {
+export function TickLabel(placer, corners, text, extra = {}) {
   const { width, height } = LabelSize([text], kFontSize.tick);
   const corner = placer.take(corners(width, height), width, height);
-  return corner && Label(corner, text, fill, {}, kFontSize.tick);
+  return corner && Label(corner, text, kColors.tick, extra, kFontSize.tick);
 }
 
 // An arrow from one pixel position to another, its head drawn as a
@@ -110,53 +120,57 @@ export function Arrow(from, to, color, { dashed = false, placer } = {}) {
 
 const kInsetCorners = [[0, 0], [1, 0], [0, 1], [1, 1]];
 
-// The inset of the vectors in `vectors` ({ role, name, value, from, to },
-// drawn at the figure's scale; with `point`, a point `to` seen from the
-// middle `from` of the points beside it) that are too short to see, or too
-// near one another: a framed square
-// in the corner of `plot` ({ left, top, right, bottom }) that the fewest
-// strokes cross, to be drawn under them, named by its enlargement ("inset \u00d7 500"), in which each is
-// drawn from an origin of its own (the points as dots joined by a
-// polygon); the placer keeps labels off it. Null
-// where every vector is long enough.
-export function Inset(vectors, plot, placer) {
-  const inset = InsetFor(vectors.map(({ from, to }) =>
-    Math.hypot(to[0] - from[0], to[1] - from[1])), 104,
-  0.56 * Math.min(plot.right - plot.left, plot.bottom - plot.top));
-  if (!inset) return null;
-  const { side } = inset;
-  const places = kInsetCorners.map(([right, bottom]) => [
+// The free corner of `plot` for an inset of `side` that the fewest strokes
+// and boxes of `placer` cross, and those that do.
+function InsetPlace(side, plot, placer, corners) {
+  const places = corners.map(([right, bottom]) => [
     right ? plot.right - side - 2 : plot.left + 2,
     bottom ? plot.bottom - side - 2 : plot.top + 2]);
-  const crowding = places.map((place) => {
-    const { segments, boxes } = placer.within(...place, side, side);
-    return segments.length + boxes.length;
-  });
-  const [left, top] = places[crowding.indexOf(Math.min(...crowding))];
-  // The inset's labels keep off the figure's strokes that cross it too.
+  const under = places.map((place) => placer.within(...place, side, side));
+  const crowding = under.map(({ segments, boxes }) =>
+    segments.length + boxes.length);
+  const best = crowding.indexOf(Math.min(...crowding));
+  return { corner: corners[best], at: places[best], under: under[best] };
+}
+
+// A placer for an inset of `side` at `at` that keeps its labels off the
+// figure's strokes and boxes `under` it, and the inset's title, in a
+// corner that none of them crosses if one is; with the middle of the room
+// beside the title, which the vectors reach at most 40% of the side away
+// from.
+function InsetFrame(side, [left, top], under, factor) {
   const own = new LabelPlacer(side);
-  const under = placer.within(left, top, side, side);
   for (const [a, b] of under.segments) {
     own.avoidSegment([a[0] - left, a[1] - top], [b[0] - left, b[1] - top]);
   }
   for (const box of under.boxes) {
     own.avoidBox(box.left - left, box.top - top, box.width, box.height);
   }
-  placer.avoidBox(left, top, side, side);
-  const title = `inset \u00d7 ${TickText(inset.factor)}`;
-  const titleSize = LabelSize([title], kFontSize.tick);
-  const titleCorner = [side - titleSize.width - 3, 3];
-  own.avoidBox(...titleCorner, titleSize.width, titleSize.height);
-  // The middle of the room under the title, which the vectors reach at
-  // most 40% of the side away from.
-  const center = [side / 2, (side + titleSize.height + 3) / 2];
-  const shown = vectors.filter((_, i) => inset.shown[i]);
-  const ends = shown.map(({ from, to }) => [center,
-    [center[0] + (to[0] - from[0]) * inset.factor,
-      center[1] + (to[1] - from[1]) * inset.factor]]);
+  const title = `inset \u00d7 ${TickText(factor)}`;
+  const { width, height } = LabelSize([title], kFontSize.tick);
+  const [right, bottom] = [side - width - 3, side - height - 3];
+  const corners = [[right, 3], [3, 3], [right, bottom], [3, bottom]];
+  let corner = own.take(corners, width, height);
+  if (!corner) {
+    corner = corners[0];
+    own.avoidBox(...corner, width, height);
+  }
+  const center = [side / 2, corner[1] === 3 ? (side + height + 3) / 2
+    : (side - height - 3) / 2];
+  return { own, center,
+    title: Label(corner, title, kColors.tick, {}, kFontSize.tick) };
+}
+
+// Each of `drawn` enlarged by `factor` from `center`, side by side where
+// they lie along one another (a point as a dot), as its shape, its ends,
+// its name and its role.
+function InsetVectors(drawn, factor, center, own) {
+  const ends = drawn.map(({ from, to }) => [center,
+    [center[0] + (to[0] - from[0]) * factor,
+      center[1] + (to[1] - from[1]) * factor]]);
   const lanes = Lanes(ends.map((end, i) =>
-    (shown[i].point ? [center, center] : end)));
-  const shapes = shown.map(({ role, name, value, point }, i) => {
+    (drawn[i].point ? [center, center] : end)));
+  return drawn.map(({ role, name, value, point }, i) => {
     const [start, tip] = ends[i].map(([x, y]) =>
       [x + lanes[i][0], y + lanes[i][1]]);
     if (point) own.avoidBox(tip[0] - 4, tip[1] - 4, 8, 8);
@@ -165,17 +179,58 @@ export function Inset(vectors, plot, placer) {
       : Arrow(start, tip, kColors[role], { placer: own })]), start, tip, name,
     role];
   });
-  const corners = shapes.filter((_, i) => shown[i].point)
+}
+
+// The shapes of an inset of `side` at `at`, over the figure's strokes and
+// boxes `under`, or null where a label finds no free place in it and
+// `strict` holds (else it goes where the drawing is fullest).
+function InsetShapes(vectors, { shown, factor }, side, at, under, strict) {
+  const { own, center, title } = InsetFrame(side, at, under, factor);
+  const drawn = vectors.filter((_, i) => shown[i]);
+  const shapes = InsetVectors(drawn, factor, center, own);
+  const corners = shapes.filter((_, i) => drawn[i].point)
     .map(([, , tip]) => tip.join(','));
   const polygon = corners.length < 3 ? [] : [Svg('polygon', {
     points: corners.join(' '), fill: kColors.third, 'fill-opacity': 0.18,
     stroke: kColors.third, 'stroke-opacity': 0.5 })];
-  const labels = shapes.map(([, start, tip, name, role]) =>
-    LabelBeyond(own, start, tip, name, kColors[role]));
-  return Svg('g', { class: 'inset', transform: `translate(${left} ${top})` },
-    [Svg('rect', { x: 0.5, y: 0.5, width: side - 1, height: side - 1,
-      fill: kColors.background, stroke: kColors.axis }),
-    Label(titleCorner, title, kColors.tick, {}, kFontSize.tick),
-    Svg('circle', { cx: center[0], cy: center[1], r: 2, fill: kColors.axis }),
-    ...polygon, ...shapes.map(([shape]) => shape), ...labels]);
+  const labels = [];
+  for (const [, start, tip, name, role] of shapes) {
+    const { width, height } = LabelSize(name);
+    const place = strict
+      ? own.take(Around(start, tip, width, height, side), width, height)
+      : own.beyond(start, tip, width, height);
+    if (!place) return null;
+    labels.push(Label(place, name, kColors[role]));
+  }
+  return [Svg('rect', { x: 0.5, y: 0.5, width: side - 1, height: side - 1,
+    fill: kColors.background, stroke: kColors.axis }), title,
+  Svg('circle', { cx: center[0], cy: center[1], r: 2, fill: kColors.axis }),
+  ...polygon, ...shapes.map(([shape]) => shape), ...labels];
+}
+
+// The insets of the vectors in `vectors` ({ role, name, value, from, to },
+// drawn at the figure's scale; with `point`, a point `to` seen from the
+// middle `from` of the points beside it) that are too short to see: each a
+// framed square in a corner of `plot` ({ left, top, right, bottom }) of its
+// own, the one that the fewest strokes cross, to be drawn under them, named
+// by its enlargement ("inset \u00d7 500"), in which each is drawn from an
+// origin of its own (the points as dots joined by a polygon), made larger
+// where its labels need the room; the placer keeps labels off them. None
+// where every vector is long enough.
+export function Insets(vectors, plot, placer) {
+  const corners = [...kInsetCorners];
+  const span = Math.min(plot.right - plot.left, plot.bottom - plot.top);
+  const groups = InsetGroups(vectors, span).slice(0, corners.length);
+  return groups.map((inset) => {
+    for (let side = inset.side; ; side = Math.min(side + 12, inset.largest)) {
+      const last = side >= inset.largest;
+      const { corner, at, under } = InsetPlace(side, plot, placer, corners);
+      const shapes = InsetShapes(vectors, inset, side, at, under, !last);
+      if (!shapes) continue;
+      corners.splice(corners.indexOf(corner), 1);
+      placer.avoidInset(...at, side, side);
+      return Svg('g', { class: 'inset',
+        transform: `translate(${at[0]} ${at[1]})` }, shapes);
+    }
+  });
 }

@@ -54,12 +54,42 @@ export function SegmentCrosses(box, [a, b]) {
   return range[0] < range[1];
 }
 
+// The parts of the segment from `a` to `b` that lie within `box`, and that
+// lie outside every one of `boxes` (each widened by the gap kept around a
+// label): a line kept inside the drawing, and a grid line that never runs
+// through a label.
+export function Within([a, b], box) {
+  const range = [0, 1];
+  Clip(range, a[0], b[0] - a[0], box.left, box.left + box.width);
+  Clip(range, a[1], b[1] - a[1], box.top, box.top + box.height);
+  return range[0] < range[1] ? [Along(a, b, range[0]), Along(a, b, range[1])]
+    : null;
+}
+export function Uncovered([a, b], boxes) {
+  let pieces = [[0, 1]];
+  for (const box of boxes) {
+    const range = [0, 1];
+    Clip(range, a[0], b[0] - a[0], box.left - kGap,
+      box.left + box.width + kGap);
+    Clip(range, a[1], b[1] - a[1], box.top - kGap,
+      box.top + box.height + kGap);
+    if (range[0] >= range[1]) continue;
+    pieces = pieces.flatMap(([low, high]) => [[low, Math.min(high, range[0])],
+      [Math.max(low, range[1]), high]]).filter(([low, high]) => low < high);
+  }
+  return pieces.map(([low, high]) => [Along(a, b, low), Along(a, b, high)]);
+}
+
+const Along = (a, b, t) => [a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1])];
+
 // The gap kept between a label and anything else.
 const kGap = 2;
 
 export class LabelPlacer {
   #size;
   #boxes = [];
+  #labels = [];
+  #insets = [];
   #segments = [];
   #probe = {};
 
@@ -102,17 +132,32 @@ export class LabelPlacer {
     };
   }
 
+  // Keeps labels off an inset, which the grid is drawn around too.
+  avoidInset(left, top, width, height) {
+    this.avoidBox(left, top, width, height);
+    this.#insets.push({ left, top, width, height });
+  }
+
+  // The boxes of the labels placed so far, and of the insets.
+  get labels() { return this.#labels; }
+  get insets() { return this.#insets; }
+
   // Takes the first free place of `corners` (top left corners, any
-  // iterable, read only as far as the first free one) for a box of this
+  // iterable, read only as far as the first free one) for a label of this
   // size and gives it, or null where none is free.
   take(corners, width, height) {
     for (const corner of corners) {
       if (this.isFree(corner[0], corner[1], width, height)) {
-        this.avoidBox(corner[0], corner[1], width, height);
+        this.#label(corner[0], corner[1], width, height);
         return corner;
       }
     }
     return null;
+  }
+
+  #label(left, top, width, height) {
+    this.avoidBox(left, top, width, height);
+    this.#labels.push({ left, top, width, height });
   }
 
   // The top left corner of a box of `width` and `height` beside the point
@@ -126,7 +171,7 @@ export class LabelPlacer {
     const [x, y] = Around(from, to, width, height, this.#size).next().value;
     const inside = [Clamp(x, 1, this.#size - 1 - width),
       Clamp(y, 1, this.#size - 1 - height)];
-    this.avoidBox(...inside, width, height);
+    this.#label(...inside, width, height);
     return inside;
   }
 }

@@ -5,7 +5,8 @@
 //   sideways by a gap, as a road's lanes run side by side;
 // - vectors that would be drawn shorter than kShortest pixels are drawn
 //   again in an inset in a corner, from an origin of their own, at a round
-//   multiple of the figure's scale that the inset names ("x 500").
+//   multiple of the figure's scale that the inset names ("x 500"); those
+//   too far apart in length for one factor, in an inset each.
 // Pure arithmetic on pixel positions and lengths.
 export const kShortest = 24;
 export const kLaneGap = 9;
@@ -57,22 +58,62 @@ function RoundUp(limit) {
 }
 
 // The inset for vectors of drawn `lengths` (pixels, at the figure's
-// scale): which of them it shows (those shorter than kShortest, zero
-// vectors aside, as a point has no length to show), its side, from
-// `smallest` to `largest`, and the round factor, at least 1.5, by which it
-// enlarges them: the least that makes the shortest kShortest long where
-// the inset can hold the longest, from its middle, within 40% of its side;
-// null when every vector is long enough, or so short that no factor shows
-// it (a length of a few hundred powers of ten below a pixel).
+// scale; a pair [shortest, longest] for points shown together, a
+// triangle's corners seen from its middle): which of them it shows, its
+// side, from `smallest` to `largest`, and the round factor, at least 1.5,
+// by which it enlarges them. It is the inset of the shortest (zero
+// vectors aside, as a point has no length to show): the least round factor
+// that makes it kShortest long (for a pair, as far as its longest stays
+// within 40% of the largest side), and every other shorter than kShortest
+// that this factor keeps within 40% of the largest side from the inset's
+// middle, so that each shows at least kShortest long; the others are left
+// for an inset of their own. Null when every vector is long enough, or so
+// short that no factor shows it (a length of a few hundred powers of ten
+// below a pixel).
 export function InsetFor(lengths, smallest, largest) {
-  const shown = lengths.map((length) => length > 0 && length < kShortest);
-  if (!shown.includes(true)) return null;
-  const drawn = lengths.filter((_, i) => shown[i]);
-  const [shortest, longest] = [Math.min(...drawn), Math.max(...drawn)];
-  const enough = RoundUp(kShortest / shortest);
+  const reach = 0.4 * largest;
+  const spans = lengths.map((length) => [length].flat());
+  const factors = spans.map(([shortest, longest = shortest]) =>
+    (shortest > 0 && shortest < kShortest
+      ? Math.min(RoundUp(kShortest / shortest), RoundDown(reach / longest))
+      : 0));
+  const factor = Math.max(0, ...factors.filter((f) => f >= 1.5 &&
+    Number.isFinite(f)));
+  if (factor === 0) return null;
+  const shown = spans.map(([shortest, longest = shortest], i) =>
+    factors[i] > 0 && (factors[i] === factor ||
+      (shortest * factor >= kShortest && longest * factor <= reach)));
+  const longest = Math.max(...spans.filter((_, i) => shown[i])
+    .map((span) => span.at(-1)));
   const side = Math.ceil(Math.min(largest,
-    Math.max(smallest, (longest * enough) / 0.4)));
-  const limit = (0.4 * side) / longest;
-  const factor = Math.max(1.5, enough <= limit ? enough : RoundDown(limit));
-  return Number.isFinite(factor) ? { shown, side, factor } : null;
+    Math.max(smallest, (longest * factor) / 0.4)));
+  return { shown, side, factor };
+}
+
+const Length = ({ from, to }) => Math.hypot(to[0] - from[0], to[1] - from[1]);
+
+// The insets of `vectors` ({ from, to } in pixels; with `point`, a corner
+// of a triangle seen from its middle): InsetFor's, one after another on
+// those left, a triangle's corners all in one or in none, each with the
+// `largest` side it may grow to; with more than one, each at most 48% of
+// `span`, the plot's side, so that two fit side by side.
+export function InsetGroups(vectors, span) {
+  const groups = InsetsUpTo(vectors, 0.56 * span);
+  return groups.length < 2 ? groups : InsetsUpTo(vectors, 0.48 * span);
+}
+
+function InsetsUpTo(vectors, largest) {
+  const points = vectors.flatMap((vector, i) => (vector.point ? [i] : []));
+  const distances = points.map((i) => Length(vectors[i]));
+  let lengths = vectors.map((vector, i) => (!vector.point ? Length(vector)
+    : i === points[0] ? [Math.min(...distances), Math.max(...distances)]
+      : 0));
+  const groups = [];
+  for (let inset; (inset = InsetFor(lengths, 104, largest));) {
+    const shown = inset.shown.map((show, i) =>
+      show || Boolean(vectors[i].point && inset.shown[points[0]]));
+    groups.push({ ...inset, shown, largest });
+    lengths = lengths.map((length, i) => (shown[i] ? 0 : length));
+  }
+  return groups;
 }

@@ -1,8 +1,9 @@
 // The working's mathematics as MathML, with no document: each node of a
 // step's "math" (maths_text/figure_text.h describes them) becomes a tree of MathML tags
 // and texts, and a step is cut into links where a long line may break on
-// a narrow screen. Every number is the program's text, only its minus
-// sign drawn as a minus; nothing is computed here.
+// a narrow screen, keeping each vector whole where it fits. Every number
+// is the program's text, only its minus sign drawn as a minus; nothing is
+// computed here.
 
 // An element of the tree: its MathML tag, attributes and children (trees
 // or texts).
@@ -57,31 +58,35 @@ export function ToMathMl([name, ...parts]) {
 
 // Where a line may break: before an "=", and before a "+" or "−" outside
 // every bracket, of the outer level; and after each comma of a vector
-// there, as a cross product of long numbers is wider than a phone.
+// there, as a cross product of long numbers is wider than a phone, but
+// only where the vector's link is wider than the line.
 const kBreaksBefore = ['=', '+', '\u2212'];
 
-// A step's math as its links, each a tree to put in a <math> element of
-// its own, with a break opportunity between them.
+// A step's math as its links, each a list of parts, each part a tree to put
+// in a <math> element of its own. A line may break between links, and
+// between the parts of a link (after a vector's comma) only where the whole
+// link does not fit on a line, so that a vector that fits is never cut.
 export function Links(math) {
-  const links = [[]];
+  const links = [[[]]];
   let depth = 0;
   for (const node of math) {
     const [name, text] = node;
+    const parts = links.at(-1);
     if (name === 'mo' && text === '(') depth += 1;
     if (name === 'mo' && text === ')') depth -= 1;
     if (name === 'mo' && depth === 0 && kBreaksBefore.includes(text)) {
       // First in its <math>, it would be taken for a sign and lose its
       // spacing.
-      links.push([Tag('mo', [text], { form: 'infix' })]);
+      links.push([[Tag('mo', [text], { form: 'infix' })]]);
     } else if (name === 'tuple') {
       for (const part of TupleParts(node[1])) {
-        links.at(-1).push(part);
-        if (part.tag === 'mo' && part.children[0] === ',') links.push([]);
+        parts.at(-1).push(part);
+        if (part.tag === 'mo' && part.children[0] === ',') parts.push([]);
       }
     } else {
-      links.at(-1).push(ToMathMl(node));
+      parts.at(-1).push(ToMathMl(node));
     }
   }
-  return links.filter((nodes) => nodes.length > 0)
-    .map((nodes) => Tag('mrow', nodes));
+  return links.map((parts) => parts.filter((nodes) => nodes.length > 0)
+    .map((nodes) => Tag('mrow', nodes))).filter((parts) => parts.length > 0);
 }

@@ -21,15 +21,31 @@ function MathElement({ tag, attributes, children }) {
   return element;
 }
 
-// One step: its links, each a <math> of its own with a break opportunity
-// between, so that a line too long for the panel breaks before an "=",
-// then its note.
+// A link of a step: one <math>, or, for a link with a vector, an inline
+// block of its parts, each a <math> of its own with a break opportunity
+// after each vector comma, which the block takes only where it is wider
+// than the line: one that fits moves whole to the next line.
+function Link(parts) {
+  const MathOf = (part) => MathElement({ tag: 'math', attributes: {},
+    children: [part] });
+  if (parts.length === 1) return MathOf(parts[0]);
+  const link = document.createElement('span');
+  link.className = 'working-link';
+  parts.forEach((part, index) => {
+    if (index > 0) link.append(document.createElement('wbr'));
+    link.append(MathOf(part));
+  });
+  return link;
+}
+
+// One step: its links with a break opportunity between, so that a line too
+// long for the panel breaks before an "=", then its note.
 function Step({ math, note }) {
   const item = document.createElement('li');
   const line = document.createElement('p');
-  Links(math).forEach((link, index) => {
+  Links(math).forEach((parts, index) => {
     if (index > 0) line.append(document.createElement('wbr'));
-    line.append(MathElement({ tag: 'math', attributes: {}, children: [link] }));
+    line.append(Link(parts));
   });
   item.append(line);
   if (note) {

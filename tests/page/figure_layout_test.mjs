@@ -2,11 +2,15 @@
 // at one scale for all axes, and labels keep inside it and off each other.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { View2d, View3d, kStartTurn } from '../../page/figure_views.mjs';
-import { LabelPlacer, LabelSize, SegmentCrosses }
-  from '../../page/label_placement.mjs';
-import { InsetFor, Lanes, kLaneGap, kShortest }
-  from '../../page/operand_scale.mjs';
+import {
+  AreaShown, Foreshortening, StartTurn, View2d, View3d, kStartTurn,
+} from '../../page/figure_views.mjs';
+import {
+  LabelPlacer, LabelSize, SegmentCrosses, Uncovered, Within,
+} from '../../page/label_placement.mjs';
+import {
+  InsetFor, InsetGroups, Lanes, kLaneGap, kShortest,
+} from '../../page/operand_scale.mjs';
 import { IsThreeDimensional, ParseFigure, Undrawable }
   from '../../page/figure_text.mjs';
 
@@ -126,3 +130,64 @@ test('vectors too short to see are enlarged in an inset by a round factor',
         (m) => Math.abs(m - mantissa) < 1e-9), `${inset.factor}`);
     }
   });
+
+test('vectors too far apart in length for one factor go in insets of their own',
+  () => {
+    const lengths = [0.14, 8, 300];
+    const first = InsetFor(lengths, 104, 164);
+    assert.deepEqual(first.shown, [true, false, false]);
+    assert.ok(0.14 * first.factor >= kShortest);
+    const second = InsetFor([0, 8, 300], 104, 164);
+    assert.deepEqual(second.shown, [false, true, false]);
+    assert.ok(8 * second.factor >= kShortest);
+    // Two insets, each in a corner of its own beside the other.
+    const Vector = (to, point) => ({ from: [0, 0], to, point });
+    const groups = InsetGroups([Vector([0.1, 0.1]), Vector([6, 0]),
+      Vector([200, 0])], 300);
+    assert.deepEqual(groups.map((group) => group.shown),
+      [[true, false, false], [false, true, false]]);
+    assert.ok(groups.every((group) => group.side <= 0.48 * 300));
+    // A triangle's corners from its middle, shown whole, as far as fits.
+    const triangle = InsetGroups([Vector([3, 0], true), Vector([0, 20], true),
+      Vector([-30, -2], true), Vector([0, 200])], 300);
+    assert.deepEqual(triangle.map((group) => group.shown),
+      [[true, true, true, false]]);
+    assert.ok(30.1 * triangle[0].factor <= 0.4 * triangle[0].side);
+  });
+
+// A cross product and a triangle under its normal that the usual view
+// shows end on; the normal of a parallelogram is shown long only where the
+// parallelogram is not seen edge on.
+const kFigures = [
+  [[[1, 2, 3], [4, 5, 6], [-3, 6, -3]], [[[1, 2, 3], [4, 5, 6]]]],
+  [[[8, -12, 10], [0, -5 / 3, -2], [2, 4 / 3, 0], [-2, 1 / 3, 2]],
+    [[[2, 3, 2], [-2, 2, 4]]]],
+];
+
+test('a 3D figure opens where each vector shows half its length and more',
+  () => {
+    for (const [vectors, planes] of kFigures) {
+      const turn = StartTurn(vectors, planes);
+      for (const vector of vectors) {
+        assert.ok(Foreshortening(vector, turn) >= 0.5, `${vector}`);
+      }
+      for (const plane of planes) {
+        assert.ok(AreaShown(plane, turn) >= 0.25, `${plane}`);
+      }
+      assert.ok(Foreshortening([0, 0, 1], turn) >= 0.5);
+    }
+    // Where the usual view shows all well, it is the one.
+    assert.deepEqual(StartTurn([[1, 0, 0], [0, 0, 1]]), kStartTurn);
+    assert.deepEqual(StartTurn([]), kStartTurn);
+  });
+
+test('a grid line goes round the labels; a line keeps inside its box', () => {
+  const label = { left: 40, top: 40, width: 20, height: 10 };
+  const pieces = Uncovered([[0, 45], [100, 45]], [label]);
+  assert.deepEqual(pieces.map(([a, b]) => [a[0], b[0]]), [[0, 38], [62, 100]]);
+  assert.ok(pieces.every((piece) => !SegmentCrosses(label, piece)));
+  assert.deepEqual(Uncovered([[0, 0], [100, 0]], [label]),
+    [[[0, 0], [100, 0]]]);
+  assert.equal(Within([[-100, 500], [300, 500]],
+    { left: 10, top: 0, width: 100, height: 100 }), null);
+});

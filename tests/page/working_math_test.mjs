@@ -1,6 +1,6 @@
 // The working's typesetting without a browser: each node of the working
 // (maths_text/figure_text.h) as MathML, and a step cut into links at the "=", "+",
-// "−" and vector commas of its outer level only.
+// "−" of its outer level only, a vector's link in parts after its commas.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { Links, ToMathMl } from '../../page/working_math.mjs';
@@ -57,33 +57,35 @@ const kSquares = [ax, ['mo', '·'], ax, ['mo', '+'], ay, ['mo', '·'], ay,
 const Text = (tree) => typeof tree === 'string' ? tree
   : tree.children.map(Text).join('');
 
-test('a step breaks before "=", "+" and "−" and after a vector\'s commas',
-  () => {
-    for (const [math, links] of [
-      [kSquares, ['ax·ax', '+ay·ay', '=3·3', '+4·4', '=9', '+16', '=25']],
-      // Not inside brackets: "(1 − t)" stays whole.
-      [[['mo', '('], ['mn', '1'], ['mo', '\u2212'], ['mi', 't'], ['mo', ')'],
-        ['mo', '·'], a, ['mo', '+'], ['mi', 't']], ['(1\u2212t)·a', '+t']],
-      [[['norm', [a]], ['mo', '='], ['sqrt', [['mn', '25']]], ['mo', '='],
-        ['mn', '5']], ['|a|', '=25', '=5']],
-      // A vector breaks after its commas; an "=" inside a node is no place
-      // to break.
-      [[['mi', 'n'], ['mo', '='], ['tuple', [[['mn', '-3']], [['mn', '6']],
-        [['mn', '-3']]]]], ['n', '=(\u22123,', '6,', '\u22123)']],
-      [[['tuple', [[x, ['mo', '='], ['mn', '-1']]]]], ['(x=\u22121)']],
-      [[['sqrt', [['tuple', [[x], [x]]]]]], ['(x,x)']],
-      [[['mn', '-7']], ['\u22127']],
-      [[], []],
-    ]) {
-      const made = Links(math);
-      assert.ok(made.every((link) => link.tag === 'mrow'));
-      assert.deepEqual(made.map(Text), links);
-      // An operator that starts a link keeps the spacing of one between.
-      for (const link of made.slice(1)) {
-        const [first] = link.children;
-        if (['=', '+', '\u2212'].includes(first.children[0])) {
-          assert.equal(first.attributes.form, 'infix');
-        }
+test('a step breaks before "=", "+" and "−", and a vector only after its ' +
+  'commas where its link is too long', () => {
+  for (const [math, links] of [
+    [kSquares, [['ax·ax'], ['+ay·ay'], ['=3·3'], ['+4·4'], ['=9'], ['+16'],
+      ['=25']]],
+    // Not inside brackets: "(1 − t)" stays whole.
+    [[['mo', '('], ['mn', '1'], ['mo', '\u2212'], ['mi', 't'], ['mo', ')'],
+      ['mo', '·'], a, ['mo', '+'], ['mi', 't']], [['(1\u2212t)·a'], ['+t']]],
+    [[['norm', [a]], ['mo', '='], ['sqrt', [['mn', '25']]], ['mo', '='],
+      ['mn', '5']], [['|a|'], ['=25'], ['=5']]],
+    // A vector is one link with the "=" before it, in parts after its
+    // commas; an "=" inside a node is no place to break.
+    [[['mi', 'n'], ['mo', '='], ['tuple', [[['mn', '-3']], [['mn', '6']],
+      [['mn', '-3']]]]], [['n'], ['=(\u22123,', '6,', '\u22123)']]],
+    [[['tuple', [[x, ['mo', '='], ['mn', '-1']]]]], [['(x=\u22121)']]],
+    [[['sqrt', [['tuple', [[x], [x]]]]]], [['(x,x)']]],
+    [[['mn', '-7']], [['\u22127']]],
+    [[], []],
+  ]) {
+    const made = Links(math);
+    assert.ok(made.every((parts) => parts.every((part) =>
+      part.tag === 'mrow')));
+    assert.deepEqual(made.map((parts) => parts.map(Text)), links);
+    // An operator that starts a link keeps the spacing of one between.
+    for (const [link] of made.slice(1)) {
+      const [first] = link.children;
+      if (['=', '+', '\u2212'].includes(first.children[0])) {
+        assert.equal(first.attributes.form, 'infix');
       }
     }
-  });
+  }
+});

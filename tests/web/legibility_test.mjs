@@ -1,10 +1,13 @@
 // The page for every learner, in headless Chromium: the keyboard reaches
 // every control and leaves the terminal; every figure, on a phone, a
 // portrait tablet and a laptop, with ordinary and awkward operands and
-// after every turn, has texts at least 12 px high that never overlap nor
-// cover an arrowhead or a vector's stroke, and shows every vector at least
-// 24 px long (in the figure or its inset); with a phone's keyboard up the
-// terminal keeps its rows. The figures are saved as screenshots in
+// after every turn, has texts at least 12 px high that never overlap (in
+// its insets too) nor cover an arrowhead or a vector's stroke nor lie
+// under a grid line, and shows every vector at least 20 px long (in the
+// figure or an inset); a three-dimensional figure opens in a view that
+// shows each vector at least half its length, and its tick values lie
+// beside their own axes, away from the origin; with a phone's keyboard up
+// the terminal keeps its rows. The figures are saved as screenshots in
 // QUILLARY_FIGURES, named by device and case, to be looked at.
 //   node --test legibility_test.mjs   (QUILLARY_PAGE: the built page)
 import { after, before, test } from 'node:test';
@@ -23,7 +26,9 @@ const kDevices = {
 const kSmallestText = 12;
 const kPanelColor = 'rgb(11, 11, 11)';
 const kTextContrast = 4.5;
-const kShortestVector = 24;
+const kShortestVector = 20;
+const kLeastPartShown = 0.5;
+const kTickClearance = 10;
 const kLargest = '2147483647';
 
 // Each exercise with ordinary operands, then awkward ones: magnitudes far
@@ -54,6 +59,15 @@ const kCases = [
     ['-7', '8', '-9']]],
   ['surface_normal_small', '10', [['0', '0', '0'], ['1', '0', '0'],
     ['0', '1', '0']]],
+  // Short vectors beside a long result, seen end on in the usual view, or
+  // too far apart in length for one inset; a small triangle under a long
+  // normal.
+  ['cross_short', '8', [['1', '5', '2'], ['-3', '6', '-4']]],
+  ['cross_lengths_apart', '8', [['5', '-9', '4'],
+    ['-1775', '1538', '-1461']]],
+  ['cross_long_first', '8', [['4000', '0', '2'], ['0', '2', '-3']]],
+  ['surface_normal_long_normal', '10', [['1', '-2', '0'], ['3', '1', '2'],
+    ['-1', '0', '4']]],
 ].map(([name, menu, [first, second, third], tenths]) =>
   ({ name, menu, first, second, third, tenths }));
 
@@ -147,14 +161,126 @@ function Faults(geometry, zeroRoles) {
   return faults;
 }
 
+// The figure's lines on the screen: each piece of its grid and axes (and
+// the strokes drawn with them, which labels keep off), its tick marks, each
+// axis whole (from its first tick mark to its last, as they are drawn from
+// its negative end), the tick values of each axis, and the numbers of each
+// vector of the figure (an inset's aside).
+const Lines = (page) => page.evaluate(() => {
+  const svg = document.querySelector('#figure-panel svg');
+  const ToScreen = (element, names) => {
+    const [x, y] = names.map((name) => element[name].baseVal.value);
+    const point = new DOMPoint(x, y).matrixTransform(element.getScreenCTM());
+    return [point.x, point.y];
+  };
+  const Ends = (line) => ({ from: ToScreen(line, ['x1', 'y1']),
+    to: ToScreen(line, ['x2', 'y2']) });
+  const axes = {};
+  const marks = [];
+  const insets = [...svg.querySelectorAll('.inset > rect')]
+    .map((rect) => rect.getBoundingClientRect());
+  for (const mark of svg.querySelectorAll('circle[data-axis]')) {
+    const at = ToScreen(mark, ['cx', 'cy']);
+    (axes[mark.dataset.axis] ??= { from: at }).to = at;
+    // An inset hides the marks under it.
+    if (!insets.some((box) => at[0] > box.left && at[0] < box.right &&
+      at[1] > box.top && at[1] < box.bottom)) marks.push(at);
+  }
+  // The axes of a plane figure: its lines at 0 across and up.
+  const zeroLines = [...svg.querySelectorAll(':scope > line')]
+    .filter((line) => line.getAttribute('stroke') === '#9a9a9a')
+    .map((line) => (line.x1.baseVal.value === line.x2.baseVal.value ? 'up'
+      : line.y1.baseVal.value === line.y2.baseVal.value ? 'across' : ''));
+  return {
+    planeAxes: new Set(zeroLines.filter((way) => way)).size,
+    marks,
+    grid: [...svg.querySelectorAll(':scope > line')].map(Ends),
+    axes,
+    ticks: [...svg.querySelectorAll('text[data-axis]')].map((text) => ({
+      axis: text.dataset.axis, text: text.textContent,
+      ...text.getBoundingClientRect().toJSON() })),
+    vectors: [...svg.querySelectorAll(':scope > g[data-role]')]
+      .filter((group) => group.querySelector('.arrow line'))
+      .map((group) => ({ role: group.dataset.role,
+        at: ['x', 'y', 'z'].map((key) => Number(group.dataset[key])) })),
+  };
+});
+
+const Minus = (a, b) => [a[0] - b[0], a[1] - b[1]];
+
+// The distance from the point `p` to the segment from `from` to `to`.
+function Distance(p, { from, to }) {
+  const d = Minus(to, from);
+  const t = Math.max(0, Math.min(1, (Minus(p, from)[0] * d[0] +
+    Minus(p, from)[1] * d[1]) / (d[0] ** 2 + d[1] ** 2)));
+  return Math.hypot(...Minus(p, [from[0] + t * d[0], from[1] + t * d[1]]));
+}
+
+// What is wrong with the figure's lines: a text under a line or over a
+// tick mark, which could be read as a decimal point; in a plane figure
+// with both axes in view, the origin's 0 not on each; and in a `solid`
+// (three-dimensional) figure, a tick value nearer another axis than its
+// own or at the origin, and, in the view it `opens` in, a vector that
+// shows less than half its length.
+function LineFaults({ grid, planeAxes, marks, axes, ticks, vectors }, texts,
+  { solid, opens }) {
+  const faults = texts.filter((text) => grid.some((piece) =>
+    Crosses(text, piece))).map((text) => `"${text.text}" under a line`);
+  for (const text of texts) {
+    if (marks.some(([x, y]) => Crosses(text, { from: [x, y], to: [x, y] }))) {
+      faults.push(`"${text.text}" over a tick mark`);
+    }
+  }
+  if (!solid) {
+    const zeros = texts.filter((text) => text.text === '0').length;
+    if (planeAxes === 2 && zeros < 2) faults.push(`the origin's 0 ${zeros}×`);
+    return faults;
+  }
+  if (['x', 'y', 'z'].some((name) => !axes[name])) {
+    return [...faults, 'no tick marks by axis'];
+  }
+  // An axis runs as far either side of the origin.
+  const origin = [(axes.z.from[0] + axes.z.to[0]) / 2,
+    (axes.z.from[1] + axes.z.to[1]) / 2];
+  for (const tick of ticks) {
+    const middle = [(tick.left + tick.right) / 2, (tick.top + tick.bottom) / 2];
+    const [own, ...others] = [tick.axis, ...['x', 'y', 'z']
+      .filter((name) => name !== tick.axis)]
+      .map((name) => Distance(middle, axes[name]));
+    if (own >= Math.min(...others)) {
+      faults.push(`${tick.axis} tick "${tick.text}" nearer another axis`);
+    }
+    const away = Math.hypot(
+      Math.max(tick.left - origin[0], 0, origin[0] - tick.right),
+      Math.max(tick.top - origin[1], 0, origin[1] - tick.bottom));
+    if (away < kTickClearance) faults.push(`tick "${tick.text}" at the origin`);
+  }
+  // The axes' drawn lengths give the view: the squares of a parallel
+  // view's three unit axes add up to 2.
+  const drawn = ['x', 'y', 'z'].map((name) => Minus(axes[name].to,
+    axes[name].from));
+  const unit = Math.sqrt(drawn.reduce((sum, d) => sum + d[0] ** 2 +
+    d[1] ** 2, 0) / 2);
+  for (const { role, at } of opens ? vectors : []) {
+    const seen = [0, 1].map((i) => at.reduce((sum, c, axis) =>
+      sum + c * drawn[axis][i], 0));
+    const part = Math.hypot(...seen) / (Math.hypot(...at) * unit);
+    if (part < kLeastPartShown) {
+      faults.push(`${role} shows ${part.toFixed(2)} of its length`);
+    }
+  }
+  return faults;
+}
+
 const ZeroRoles = (page) => page.$$eval('#figure-panel [data-role]',
   (elements) => elements.filter((element) => ['x', 'y', 'z']
     .map((key) => element.dataset[key]).filter((text) => text)
     .every((text) => Number(text) === 0)).map((e) => e.dataset.role));
 
 // Measures the figure shown, remembers its smallest text and its
-// overlapping text pairs in `tally`, and gives its faults.
-async function Measure(page, tally, when) {
+// overlapping text pairs in `tally`, and gives its faults; `view` says
+// whether it is `solid` and whether it `opens` in the view it opened in.
+async function Measure(page, tally, when, view) {
   const geometry = await browser.FigureGeometry(page);
   assert.ok(geometry.shown, `${when}: no figure shown`);
   const heights = geometry.texts.map((text) => text.bottom - text.top);
@@ -163,7 +289,9 @@ async function Measure(page, tally, when) {
     tally.overlaps += geometry.texts.slice(index + 1)
       .filter((other) => Intersect(text, other)).length;
   });
-  return Faults(geometry, await ZeroRoles(page)).map((f) => `${when}: ${f}`);
+  return [...Faults(geometry, await ZeroRoles(page)),
+    ...LineFaults(await Lines(page), geometry.texts, view)]
+    .map((f) => `${when}: ${f}`);
 }
 
 async function Screenshot(page, name) {
@@ -211,10 +339,26 @@ async function TurnAndReset(page, tally, faults) {
     const before = await Drawing(page);
     await Turn(page);
     assert.notEqual(await Drawing(page), before, `${way} did not turn it`);
-    faults.push(...await Measure(page, tally, `after ${way}`));
+    faults.push(...await Measure(page, tally, `after ${way}`,
+      { solid: true, opens: false }));
   }
   await page.click('#reset-view');
   assert.equal(await Drawing(page), unturned, 'Reset view');
+}
+
+// Turns a three-dimensional figure once round by the arrow keys, 0.4 rad
+// at a time, where a vector may come to be seen end on, then back.
+async function TurnRound(page, tally, faults) {
+  await page.$eval('#figure-panel svg', (svg) => svg.focus());
+  for (let step = 1; step <= 16; ++step) {
+    for (let press = 0; press < 4; ++press) {
+      await page.keyboard.press('ArrowLeft');
+    }
+    faults.push(...await Measure(page, tally,
+      `turned ${(step * 0.4).toFixed(1)} rad`,
+      { solid: true, opens: false }));
+  }
+  await page.click('#reset-view');
 }
 
 for (const [device, viewport] of Object.entries(kDevices)) {
@@ -226,10 +370,14 @@ for (const [device, viewport] of Object.entries(kDevices)) {
       await t.test(exercise.name, async () => {
         await browser.WorkExercise(page, exercise);
         await page.waitForSelector('#figure-panel [data-role="result"]');
-        faults.push(...await Measure(page, tally, exercise.name));
+        const solid = exercise.first.length === 3;
+        faults.push(...await Measure(page, tally, exercise.name,
+          { solid, opens: true }));
         await Screenshot(page, `${device}_${exercise.name}`);
-        if (exercise.third || exercise.first.length === 3) {
+        if (solid) {
           await TurnAndReset(page, tally, faults);
+          // The phone draws the smallest figure.
+          if (device === 'phone') await TurnRound(page, tally, faults);
           await page.focus(viewport.hasTouch ? '#answer'
             : '.xterm-helper-textarea');
         }

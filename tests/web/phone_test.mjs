@@ -231,6 +231,72 @@ test('Help opens with the guide, then the whole manual page, and Escape ' +
   await page.close();
 });
 
+// Exercises whose Working has vectors at the end of long lines, which a
+// phone cut after a comma ("(−2," above "2, 4)").
+const kWorkings = [
+  { menu: '10', first: ['-1', '-2', '-3'], second: ['4', '-5', '6'],
+    third: ['-7', '8', '-9'] },
+  { menu: '6', first: ['1', '1'], second: ['2', '3'], tenths: '-7' },
+  { menu: '8', first: ['5', '-9', '4'], second: ['-1775', '1538', '-1461'] },
+  { menu: '8', first: ['1', '5', '2'], second: ['-3', '6', '-4'] },
+  { menu: '10', first: ['1', '-2', '0'], second: ['3', '1', '2'],
+    third: ['-1', '0', '4'] },
+];
+
+// The vectors of the Working (a "(" and its ")" with a comma between) that
+// run over more than one line although, side by side, their <math>
+// elements fit on one, or that break after anything but a comma. A line
+// breaks only between <math> elements: one that starts left of the end of
+// the one before starts a line.
+const CutVectors = (page) => page.$$eval(
+  '#working li > p:not(.working-note)', (lines) => lines.flatMap((line) => {
+    const maths = [...line.querySelectorAll('math')];
+    const boxes = maths.map((math) => math.getBoundingClientRect());
+    const rows = [0];
+    for (let i = 1; i < maths.length; ++i) {
+      rows.push(rows[i - 1] + (boxes[i].left < boxes[i - 1].right - 1));
+    }
+    const style = getComputedStyle(line);
+    const room = line.clientWidth - parseFloat(style.paddingLeft) -
+      parseFloat(style.paddingRight);
+    const cut = [];
+    const open = [];
+    for (const leaf of line.querySelectorAll('mo, mn, mi')) {
+      const text = leaf.textContent;
+      const at = maths.indexOf(leaf.closest('math'));
+      if (text === '(') open.push({ at, comma: false });
+      if (text === ',' && open.length > 0) open.at(-1).comma = true;
+      if (text !== ')' || open.length === 0) continue;
+      const { at: first, comma } = open.pop();
+      if (!comma || rows[first] === rows[at]) continue;
+      const width = boxes.slice(first, at + 1)
+        .reduce((sum, box) => sum + box.width, 0);
+      const badBreak = maths.slice(first, at).some((math, i) =>
+        rows[first + i + 1] > rows[first + i] &&
+        !math.textContent.trim().endsWith(','));
+      if (width <= room || badBreak) {
+        cut.push(maths.slice(first, at + 1).map((math) => math.textContent)
+          .join(' / '));
+      }
+    }
+    return cut;
+  }));
+
+test('on a phone the Working keeps each vector that fits on a line whole',
+  async () => {
+    const page = await OpenAtGreeting();
+    for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
+    const cut = [];
+    for (const exercise of kWorkings) {
+      await browser.WorkExercise(page, exercise);
+      await page.$eval('#working', (section) => { section.open = true; });
+      cut.push(...await CutVectors(page));
+      await browser.TypeLine(page, '');
+    }
+    assert.deepEqual(cut, []);
+    await page.close();
+  });
+
 // axe-core's rules, run in the page as it stands.
 async function AccessibilityViolations(page) {
   await page.evaluate(await readFile(kAxe, 'utf8'));

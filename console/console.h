@@ -34,8 +34,8 @@ ClearMethod PrepareClearing();
 void ClearWithConsoleApi();
 
 // Offers the host a figure of what the program just computed (a vector
-// exercise's operands and result, as maths_text/figure_text.h writes them). The host
-// gets it after everything written to std::cout before the call. A host
+// exercise's operands and result, as maths_text/figure_text.h writes them). The
+// host gets it after everything written to std::cout before the call. A host
 // that can draw (the browser page) shows it beside the output; every other
 // host, and the native consoles, ignore it. `figure` makes the figure's text
 // and is called only for a host that takes figures, so the others spend

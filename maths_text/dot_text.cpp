@@ -25,10 +25,14 @@ std::string ClampNote(const AngleWork& angle) {
     return Exact(angle.clamped) +
            " lies within [-1, 1], so the clamp changes nothing";
   }
-  return "the clamp changed " + Exact(angle.cosine.sum) + " to " +
-         Exact(angle.clamped) +
-         ": rounding put the cosine past the end of [-1, 1], where the arc "
-         "cosine has no value";
+  std::string note = "the clamp changed ";
+  note += Exact(angle.cosine.sum);
+  note += " to ";
+  note += Exact(angle.clamped);
+  note +=
+      ": rounding put the cosine past the end of [-1, 1], where the arc "
+      "cosine has no value";
+  return note;
 }
 
 // Near -1 and 1 the arc cosine is steep: a cosine one last digit away from

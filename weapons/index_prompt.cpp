@@ -55,8 +55,12 @@ std::int32_t AskForInventoryIndex(std::string_view listEnd) {
 // The screens ask only while the inventory holds an entry; the empty list
 // is worded all the same, so that the sentence is never false.
 std::string NoSuchIndexReason(std::int32_t index, std::size_t count) {
-  const std::string head = "there is no weapon " + std::to_string(index);
-  if (count == 0) return head + ": the list is empty";
-  if (count == 1) return head + ": the list holds only weapon 0";
-  return head + ": the list runs 0 to " + std::to_string(count - 1);
+  // Appended piece by piece: GCC's -Wrestrict at -O3 misjudges a number's
+  // text added to a literal.
+  std::string reason = "there is no weapon ";
+  reason += std::to_string(index);
+  if (count == 0) return reason += ": the list is empty";
+  if (count == 1) return reason += ": the list holds only weapon 0";
+  reason += ": the list runs 0 to ";
+  return reason += std::to_string(count - 1);
 }

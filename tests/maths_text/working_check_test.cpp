@@ -251,7 +251,9 @@ void CheckWorking(const std::string& operands, std::size_t& compared,
       actsUnseen = actsUnseen || value.actsUnseen;
       if (value.numeric) values.push_back(value);
     }
-    const std::string where = operands + ", step " + std::to_string(index);
+    std::string where = operands;
+    where += ", step ";
+    where += std::to_string(index);
     for (std::size_t i = 1; i < values.size(); ++i) {
       ++compared;
       if (!SameFloats(values[i - 1].value, values[i].value)) {
@@ -298,22 +300,24 @@ std::vector<std::string> GeneratedExercises(int perKind) {
                   : shape == 5 && i % 12 == 5 ? 0
                                               : number(shape % 3));
     }
-    const std::string plane = std::to_string(a[0]) + " " +
-                              std::to_string(a[1]) + " " +
-                              std::to_string(b[0]) + " " + std::to_string(b[1]);
+    // Joined by appending: GCC's -Wrestrict at -O3 misjudges a number's
+    // text added to a literal.
+    const auto add = [](std::string& line, int n) {
+      line += ' ';
+      line += std::to_string(n);
+    };
     for (const char* name : kPlane) {
-      std::string line = std::string(name) + " " + plane;
-      if (std::string(name) == "LinInter")
-        line += " " + std::to_string(next(-20, 30));
+      std::string line = name;
+      for (const int n : {a[0], a[1], b[0], b[1]}) add(line, n);
+      if (line.starts_with("LinInter")) add(line, next(-20, 30));
       exercises.push_back(line);
     }
     std::string space = "Cross";
-    for (const int n : a) space += " " + std::to_string(n);
-    for (const int n : b) space += " " + std::to_string(n);
+    for (const int n : a) add(space, n);
+    for (const int n : b) add(space, n);
     exercises.push_back(space);
     space.replace(0, 5, "SurfaceNormal");
-    for (int c = 0; c < 3; ++c)
-      space += " " + std::to_string(number(shape % 3));
+    for (int c = 0; c < 3; ++c) add(space, number(shape % 3));
     exercises.push_back(space);
   }
   return exercises;

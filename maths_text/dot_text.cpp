@@ -11,24 +11,18 @@
 
 namespace {
 
-std::string Exact(float value) {
-  std::string text;
-  AppendExactFloat(text, value);
-  return text;
-}
-
 // What the clamp did: where rounding put the cosine past an end of [-1, 1],
 // it brought it back; elsewhere it changed nothing.
 std::string ClampNote(const AngleWork& angle) {
   if (std::isnan(angle.cosine.sum)) return {};
   if (angle.clamped == angle.cosine.sum) {
-    return Exact(angle.clamped) +
+    return ExactFloatText(angle.clamped) +
            " lies within [-1, 1], so the clamp changes nothing";
   }
   std::string note = "the clamp changed ";
-  note += Exact(angle.cosine.sum);
+  note += ExactFloatText(angle.cosine.sum);
   note += " to ";
-  note += Exact(angle.clamped);
+  note += ExactFloatText(angle.clamped);
   note +=
       ": rounding put the cosine past the end of [-1, 1], where the arc "
       "cosine has no value";
@@ -45,7 +39,7 @@ std::string SteepNote(const AngleWork& angle, bool parallel) {
   std::string note =
       "\xC3\xA2\xC2\xB7"
       "b\xCC\x82 is " +
-      Exact(cosine) + (opposite ? ", not -1" : ", not 1");
+      ExactFloatText(cosine) + (opposite ? ", not -1" : ", not 1");
   note += parallel ? ": each unit vector was rounded to single precision, "
                      "and arccos is steep near "
                    : ": arccos is steep near ";

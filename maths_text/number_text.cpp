@@ -82,3 +82,9 @@ bool AppendExactFloat(std::string& text, float value) {
   AppendFloat(shown, value);
   return text.compare(start, std::string::npos, shown) != 0;
 }
+
+std::string ExactFloatText(float value) {
+  std::string text;
+  AppendExactFloat(text, value);
+  return text;
+}

@@ -19,4 +19,7 @@ void AppendFloat(std::string& text, float value);
 // Returns true when the text is longer than the terminal's.
 bool AppendExactFloat(std::string& text, float value);
 
+// AppendExactFloat's text alone, for a note's sentence.
+std::string ExactFloatText(float value);
+
 #endif  // QUILLARY_SHELL_NUMBER_TEXT_H_

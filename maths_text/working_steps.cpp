@@ -184,16 +184,10 @@ std::string WholeText(double exact) {
   return std::to_string(static_cast<long long>(exact));
 }
 
-std::string Exact(float value) {
-  std::string text;
-  AppendExactFloat(text, value);
-  return text;
-}
-
 // The gap between value and the next float away from zero.
 std::string Spacing(float value) {
   const float size = std::fabs(value);
-  return Exact(std::nextafter(size, INFINITY) - size);
+  return ExactFloatText(std::nextafter(size, INFINITY) - size);
 }
 
 }  // namespace
@@ -225,26 +219,26 @@ void NoteRounding(std::string& note, float x, std::string_view op, float y,
   // Appended piece by piece: GCC's -Wrestrict misjudges `"(" + text`.
   std::string said;
   if (lost != 0) {
-    said += Exact(lost);
+    said += ExactFloatText(lost);
     said += " is lost in ";
   }
-  said += Exact(x);
+  said += ExactFloatText(x);
   said += ' ';
   said += op;
   said += ' ';
   said += y < 0 ? "(" : "";
-  said += Exact(y);
+  said += ExactFloatText(y);
   said += y < 0 ? ")" : "";
   if (lost != 0) {
     said += ": near ";
-    said += Exact(kept);
+    said += ExactFloatText(kept);
     said += " single-precision numbers are ";
     said += Spacing(kept);
   } else {
     said += " is ";
     said += WholeText(exact);
     said += ", which single precision rounds to ";
-    said += Exact(result);
+    said += ExactFloatText(result);
     said += ": near it numbers are ";
     said += Spacing(result);
   }

@@ -1,15 +1,13 @@
-// Builds the page as one self-contained file: bundles page.mjs, its npm
-// packages but xterm.js, and the program module with esbuild, and puts
-// xterm.js (terminal_library.mjs), the script, the styles, the guide that
-// opens Help (guide.html) and the manual page, as HTML from mandoc, inline
-// into quillary.html.
+// Builds the page as one self-contained file: bundles page.mjs and the
+// program module with esbuild, and puts the script, the styles, the
+// program's binary, the guide that opens Help (guide.html) and the manual
+// page, as HTML from mandoc, inline into quillary.html.
 //   node build_page.mjs <quillary_page_program.mjs> <quillary.html to write>
 //                       <mandoc> <quillary.1> <xz>
 import { build, transform } from 'esbuild';
 import { execFile } from 'node:child_process';
 import { promisify } from 'node:util';
 import { readFile, stat, writeFile } from 'node:fs/promises';
-import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
 import path from 'node:path';
 import { CompileProgram } from './compile_program.mjs';
@@ -35,19 +33,6 @@ async function ProgramBinaryScript(programModule, xz) {
     `${DecodeLzma}, ${NextTask});` +
     `dispatchEvent(new Event('quillary-program'));`;
   return (await transform(script, { minify: true, target: 'es2020' })).code;
-}
-
-// The script that carries xterm.js (its UMD build, which sets
-// module.exports) as one function, for terminal_library.mjs to run. Written
-// in parentheses, the function is compiled as soon as the script arrives,
-// in a task of its own.
-async function TerminalLibraryScript() {
-  const file = createRequire(import.meta.url).resolve('@xterm/xterm');
-  const code = (await readFile(file, 'utf8'))
-    .replace(/\n\/\/# sourceMappingURL=.*\s*$/, '');
-  return 'globalThis.quillaryTerminalLibrary = (function () {\n' +
-    'var module = { exports: {} }, exports = module.exports;\n' +
-    `${code}\nreturn module.exports;\n});`;
 }
 
 async function Bundle(programModule) {
@@ -95,7 +80,6 @@ async function Main([programModule, outputFile, mandoc, manualPage, xz]) {
   page = Inline(page, '/* page styles */', style.trim());
   page = Inline(page, '/* program binary */',
     await ProgramBinaryScript(programModule, xz));
-  page = Inline(page, '/* terminal library */', await TerminalLibraryScript());
   page = Inline(page, '/* page script */', script.trim());
   await writeFile(outputFile, page);
 }

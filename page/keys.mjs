@@ -1,7 +1,5 @@
-// The keys the page types into the line discipline on the learner's behalf,
-// as a terminal's keyboard sends them, and the byte that ends a line of the
-// program's input. Every module that types or reads a key takes it from here.
-export const kEnter = '\r';
-export const kEndOfInput = '\x04';
-export const kInterrupt = '\x03';
+// The bytes the page and the program agree on: the newline that ends a line
+// of the program's input, and the sequence the program writes to clear the
+// screen before each of its screens.
 export const kNewline = 10;
+export const kClear = '\x1b[H\x1b[2J';

@@ -1,59 +1,67 @@
-// The browser page: an xterm.js terminal, xterm-pty's line discipline (echo,
-// erase, Ctrl-U, Ctrl-D, Ctrl-C) and the program, started afresh for each
-// run, with the answer line and its hint, Help and the figure panel with
-// its working around them. This is the page's entry: it only makes each
-// part and wires them together; each module says what it owns.
-import { openpty } from 'xterm-pty';
+// The browser page: the transcript of the runs (every screen, with each
+// vector exercise's figure and Working after its result line), the answer
+// line and its hint under it, Help, the run kept in the tab across a
+// reload and handed out as a link, and the program, started afresh for
+// each run. This is the page's entry: it only makes each part and wires
+// them together; each module says what it owns.
 import createQuillary from 'quillary-program';
 import { AnswerHint } from './answer_hint.mjs';
-import { OpenAnswerLine, FocusForTyping } from './answer_line.mjs';
-import { FigurePanel } from './figure_panel.mjs';
+import { AnswerLine, TypesInField } from './answer_line.mjs';
+import { AskFirst, OpenLinkDialog } from './dialogs.mjs';
+import { Exercises } from './exercises.mjs';
 import { OpenHelp } from './help.mjs';
-import { NextTask } from './next_task.mjs';
-import { OutputPacer } from './output_pacing.mjs';
+import { KeptRun } from './kept_run.mjs';
 import { ReadQueue } from './read_queue.mjs';
 import { Runs } from './run.mjs';
-import { OpenTerminal } from './terminal_view.mjs';
-import { Typeahead } from './typeahead.mjs';
-import { WorkingSection } from './working_section.mjs';
-import '@xterm/xterm/css/xterm.css';
+import { Transcript } from './transcript.mjs';
 import './page.css';
-import './figure_panel.css';
+import './exercise.css';
 import './working_section.css';
+import './print.css';
 
-const { master, slave } = openpty();
-const typeahead = new Typeahead();
-const output = new OutputPacer(slave);
-const reads = new ReadQueue(output);
-const runs = new Runs({ createProgram: createQuillary, reads, output,
-  typeahead });
-slave.onReadable(() => reads.push(Uint8Array.from(slave.read())));
-slave.onSignal((signal) => {
-  if (signal === 'SIGINT') runs.interrupt();
+const log = document.getElementById('transcript');
+const transcript = new Transcript(log);
+const reads = new ReadQueue((line) => transcript.echo(line));
+const runs = new Runs({ createProgram: createQuillary, reads, transcript });
+
+// The newest of the transcript in view whenever the program asks, or a run
+// ends: the page's end, with the question just above the answer line. Once
+// a frame, however many questions a paste asks in it.
+let scrollScheduled = false;
+function ShowNewest() {
+  if (scrollScheduled) return;
+  scrollScheduled = true;
+  requestAnimationFrame(() => {
+    scrollScheduled = false;
+    const page = document.scrollingElement;
+    page.scrollTop = page.scrollHeight;
+  });
+}
+addEventListener('quillary-prompt', ShowNewest);
+addEventListener('quillary-ended', ShowNewest);
+// A phone's keyboard coming up narrows what can be seen of the page: the
+// field and the question above it move back into view.
+visualViewport?.addEventListener('resize', () => {
+  if (document.activeElement?.id === 'answer') ShowNewest();
 });
 
-// Each part is made in a task of its own, after the terminal's code was
-// evaluated in the script's first, so that no task holds a slow phone's
-// page for long before the greeting.
-const Yield = () => new Promise((resolve) => NextTask(resolve));
-
-async function Open() {
-  await Yield();
-  const element = document.getElementById('terminal');
-  const terminal = await OpenTerminal(element, (opened) => {
-    typeahead.connect(opened, master);
-    typeahead.slicePastes(opened, element);
-  }, Yield);
-  await Yield();
-  OpenHelp();
-  new FigurePanel(document.getElementById('figure-panel'),
-    document.getElementById('figure-switch')).open();
-  new WorkingSection(document.getElementById('figure-panel')).open();
-  new AnswerHint(document.getElementById('answer-hint'),
-    document.getElementById('answer-hint-spoken')).open();
-  OpenAnswerLine(terminal, element, typeahead);
-  FocusForTyping(terminal);
-  runs.start();
-}
-
-Open();
+new Exercises(transcript, log, document.getElementById('figure-switch'));
+new AnswerHint(document.getElementById('answer-hint'),
+  document.getElementById('answer-hint-spoken')).open();
+const kept = new KeptRun({ send: (text) => reads.send(text),
+  interrupt: () => runs.interrupt(), drained: () => reads.drained() });
+// On a touch screen, a tap on End input or Interrupt asks first once the
+// run holds work; the keys act at once.
+const kQuestions = {
+  'end-input': ['End the input? The run ends here.', 'End input'],
+  'interrupt': ['Interrupt the run? It ends here.', 'Interrupt'],
+};
+const Confirm = (button) => (TypesInField() && kept.texts.length > 0
+  ? AskFirst(...kQuestions[button.id]) : Promise.resolve(true));
+new AnswerLine({ send: (text) => kept.send(text),
+  interrupt: () => kept.interrupt(), confirm: Confirm }).open(log);
+OpenHelp();
+OpenLinkDialog(() => kept.texts);
+runs.start();
+const refusal = kept.restore(document.getElementById('answer'));
+if (refusal) transcript.note(`[${refusal}]\n`);

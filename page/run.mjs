@@ -1,11 +1,11 @@
 // The runs of the program: each starts the program afresh with a console of
-// its own over the page's terminal (the host object that
+// its own over the page's transcript and read queue (the host object that
 // console/web/web_console.cpp reads, writes and offers figures through),
 // and ends when the program exits or is interrupted; then Enter starts the
 // next. A run's start, its output and its end are announced on window as
 // the events 'quillary-started', 'quillary-output' (whose detail is a copy
 // of the bytes the program wrote) and 'quillary-ended' (at once, before the
-// note reaches the screen), its figures as 'quillary-figure' (whose
+// note is shown), its figures as 'quillary-figure' (whose
 // detail is the figure's text) and what each line it reads should hold as
 // 'quillary-prompt' (whose detail is { kind, refusal, reason }), so that
 // whoever embeds or tests the page can follow exactly what the program did.
@@ -29,21 +29,18 @@ function SwallowExitStatus(event) {
 export class Runs {
   #createProgram;
   #reads;
-  #output;
-  #typeahead;
+  #transcript;
   // Each run's console checks these, so that an abandoned run reads and
   // shows nothing more.
   #current = 0;
   #running = false;
 
   // `createProgram` starts the program module with a Module object;
-  // `reads` is the ReadQueue, `output` the OutputPacer and `typeahead` the
-  // Typeahead of the page's terminal.
-  constructor({ createProgram, reads, output, typeahead }) {
+  // `reads` is the page's ReadQueue and `transcript` its Transcript.
+  constructor({ createProgram, reads, transcript }) {
     this.#createProgram = createProgram;
     this.#reads = reads;
-    this.#output = output;
-    this.#typeahead = typeahead;
+    this.#transcript = transcript;
     addEventListener('unhandledrejection', SwallowExitStatus);
     addEventListener('error', SwallowExitStatus);
   }
@@ -62,6 +59,10 @@ export class Runs {
     if (this.#running) this.#end(kInterruptedNote);
   }
 
+  get running() {
+    return this.#running;
+  }
+
   #consoleOfRun(run) {
     const isCurrent = () => run === this.#current && this.#running;
     return {
@@ -77,25 +78,24 @@ export class Runs {
       prompt: (kind, refusal, reason) => isCurrent() && dispatchEvent(
         new CustomEvent('quillary-prompt',
           { detail: { kind, refusal, reason } })),
-      printErr: (line) => isCurrent() && this.#output.show(`${line}\n`),
+      printErr: (line) => isCurrent() && this.#transcript.note(`${line}\n`),
       onExit: () => isCurrent() && this.#end(kEndedNote),
     };
   }
 
   #show(bytes) {
     const copy = Uint8Array.from(bytes);
-    this.#output.show(copy);
+    this.#transcript.show(copy);
     dispatchEvent(new CustomEvent('quillary-output', { detail: copy }));
   }
 
   // Unread input belongs to the run that ended, and so does the rest of a
-  // paste still being typed; the next run starts with none.
+  // paste; the next run starts with none.
   async #end(note) {
     this.#running = false;
     this.#reads.forget();
-    this.#typeahead.forget();
     dispatchEvent(new Event('quillary-ended'));
-    this.#output.show(note);
+    this.#transcript.note(note);
     while (!(await this.#reads.read(4096)).includes(kNewline));
     this.start();
   }

@@ -1,15 +1,11 @@
-// The Working section under the figure: each step of the latest vector
-// exercise as the program worked it (the figure's "working"), from its
-// formula through the operands typed to the result printed, typeset as
-// MathML. It computes nothing: every number is the program's text. A
-// <details> the learner opens and closes, open at first on a wide screen,
-// where there is room for it beside the terminal; it shows and hides with
-// the figure panel it is part of.
-import { ParseFigure } from './figure_text.mjs';
+// A vector exercise's Working, beside or under its figure in the
+// transcript: each step as the program worked it (the figure's "working"),
+// from its formula through the operands typed to the result printed,
+// typeset as MathML. It computes nothing: every number is the program's
+// text. A <details>, open, that the learner may close.
 import { Links } from './working_math.mjs';
 
 const kMathMl = 'http://www.w3.org/1998/Math/MathML';
-const kWide = '(min-width: 701px)';
 
 function MathElement({ tag, attributes, children }) {
   const element = document.createElementNS(kMathMl, tag);
@@ -79,31 +75,14 @@ function Groups(working) {
   });
 }
 
-export class WorkingSection {
-  #panel;
-  #section = document.createElement('details');
-  #steps = document.createElement('div');
-
-  // `panel` is the figure panel, under whose picture the section goes.
-  constructor(panel) {
-    this.#panel = panel;
-  }
-
-  open() {
-    const summary = document.createElement('summary');
-    summary.textContent = 'Working';
-    this.#section.id = 'working';
-    this.#section.open = matchMedia(kWide).matches;
-    this.#section.hidden = true;
-    this.#section.append(summary, this.#steps);
-    this.#panel.append(this.#section);
-    addEventListener('quillary-figure',
-      (event) => this.#show(ParseFigure(event.detail).working));
-    addEventListener('quillary-ended', () => this.#show([]));
-  }
-
-  #show(working) {
-    this.#steps.replaceChildren(...Groups(working));
-    this.#section.hidden = working.length === 0;
-  }
+// The Working of `working` (the figure's steps), or null when it has none.
+export function WorkingOf(working) {
+  if (working.length === 0) return null;
+  const section = document.createElement('details');
+  section.className = 'working';
+  section.open = true;
+  const summary = document.createElement('summary');
+  summary.textContent = 'Working';
+  section.append(summary, ...Groups(working));
+  return section;
 }

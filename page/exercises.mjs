@@ -33,6 +33,10 @@ export class Exercises {
   #column;
   #figures = [];
   #width = innerWidth;
+  // The pictures' size, worked out once a width: asking the column's width
+  // lays out the whole page, which a notebook played back would otherwise
+  // do at every exercise.
+  #pictureSize = 0;
 
   // `transcript` is the page's Transcript, `column` its element, `toggle`
   // the Figures switch.
@@ -46,6 +50,7 @@ export class Exercises {
     addEventListener('resize', () => {
       if (innerWidth === this.#width) return;
       this.#width = innerWidth;
+      this.#pictureSize = 0;
       const size = this.#size();
       for (const figure of this.#figures) figure.resize(size);
     });
@@ -74,6 +79,11 @@ export class Exercises {
   }
 
   #size() {
+    this.#pictureSize ||= this.#measuredSize();
+    return this.#pictureSize;
+  }
+
+  #measuredSize() {
     const style = getComputedStyle(this.#column);
     const width = this.#column.clientWidth - parseFloat(style.paddingLeft) -
       parseFloat(style.paddingRight);

@@ -1,8 +1,8 @@
 // The learner's run kept in the tab: every text sent to the program (and
 // an interrupt) is kept (KeptSession), and on loading the page plays the
 // kept run back at once, so that a reload brings the notebook back as it
-// was, the program waiting at the same question. Where nothing was kept, a
-// link's lines (session_link.mjs) are played instead, as if typed, and its
+// was, the program waiting at the same question. A page opened from a link
+// plays the link's lines (session_link.mjs) instead, as if typed, and its
 // unfinished last line waits in the answer field. A run started afresh
 // (Start again, Enter after an end) forgets the kept one. The fragment is
 // taken off the address once played, so that a reload restores the run as
@@ -56,18 +56,17 @@ export class KeptRun {
     return [...this.#texts];
   }
 
-  // Plays the kept run, or else the link's; returns the refusal of a link
-  // that cannot be played, the unfinished line of one that can, or ''.
-  // Call once, after the first run has started.
+  // Plays a link's run, or else the kept one; returns the refusal of a link
+  // that cannot be played, or ''. A link opened is a run of its own: the
+  // kept one is forgotten. Call once, after the first run has started.
   restore(field) {
-    const kept = this.#kept.inputs();
-    if (kept.length > 0) {
-      this.#play(kept);
+    const link = InputsOfLink(location.hash);
+    if (!link) {
+      this.#play(this.#kept.inputs());
       return '';
     }
-    const link = InputsOfLink(location.hash);
-    if (!link) return '';
     history.replaceState(null, '', location.href.split('#')[0]);
+    this.#forget();
     if (link.refusal) return link.refusal;
     for (const text of link.inputs) this.send(text);
     field.value = link.unfinished;

@@ -1,0 +1,158 @@
+// The learner's work kept, in headless Chromium: the run back after a
+// reload, the printed worksheet, a figure saved, the run handed out as a
+// link, and End input on a phone asking first.
+//   node --test kept_test.mjs   (QUILLARY_PAGE: the built quillary.html)
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdtemp, readdir, readFile, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import * as browser from './browser.mjs';
+
+const { kPage } = browser;
+const kGreeting = 'What would you like me to call you?';
+const kCross = { menu: '8', first: ['5', '-1', '0'], second: ['0', '1', '0'] };
+const kSum = { menu: '2', first: ['1', '2'], second: ['3', '-4'] };
+const Transcript = (page) =>
+  page.$eval('#transcript', (log) => log.textContent);
+
+let chromium;
+before(async () => { chromium = await browser.LaunchBrowser(); });
+after(() => browser.CloseBrowser(chromium));
+
+async function OpenAtMaths(viewport) {
+  const { page } = await browser.OpenPage(chromium, kPage, viewport);
+  await browser.WaitForScreen(page, kGreeting);
+  await page.focus('#answer');
+  for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
+  return page;
+}
+
+// The notebook after the reload is the one before it, and typing on gives
+// what a run without the reload gives.
+test('a reload in the middle of an exercise restores the notebook', async () => {
+  const page = await OpenAtMaths();
+  await browser.WorkExercise(page, kSum);
+  await browser.TypeLine(page, '');
+  for (const line of ['8', '5', '-1']) await browser.TypeLine(page, line);
+  const before = await Transcript(page);
+  await page.reload();
+  await browser.WaitForScreen(page, before.slice(-60));
+  assert.equal(await Transcript(page), before);
+  assert.equal(await page.$$eval('.exercise-figure', (all) => all.length), 1);
+  await page.focus('#answer');
+  for (const line of ['0', '0', '1', '0']) await browser.TypeLine(page, line);
+  const reloaded = (await Transcript(page)).slice(before.length);
+
+  const fresh = await OpenAtMaths();
+  await browser.WorkExercise(fresh, kSum);
+  await browser.TypeLine(fresh, '');
+  await browser.WorkExercise(fresh, kCross);
+  assert.equal((await Transcript(fresh)).slice(before.length), reloaded);
+  assert.equal(await fresh.$$eval('.exercise-figure', (all) => all.length), 2);
+  await fresh.close();
+
+  // Start again forgets the kept run: a reload then starts afresh.
+  await page.focus('#answer');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyC');
+  await page.keyboard.up('Control');
+  await page.click('#start-again');
+  await page.waitForFunction((wanted) => document.querySelector(
+    '#transcript > .screen:last-of-type').textContent.includes(wanted),
+  {}, kGreeting);
+  await page.reload();
+  await browser.WaitForScreen(page, kGreeting);
+  assert.doesNotMatch(await Transcript(page), /Ada/);
+  await page.close();
+});
+
+// Printed, the page holds each exercise's result, figure labels and
+// Working, and none of the page's controls.
+test('the printed worksheet holds the exercises and no control', async () => {
+  const page = await OpenAtMaths();
+  const lines = [];
+  for (const exercise of [kSum, kCross]) {
+    lines.push(await browser.WorkExercise(page, exercise));
+    await browser.TypeLine(page, '');
+  }
+  const pdf = await page.pdf({ format: 'A4' });
+  const text = await PdfText(pdf);
+  for (const wanted of [...lines, 'Step by step', 'Your numbers', '(4, -2)']) {
+    assert.ok(text.includes(wanted), wanted);
+  }
+  for (const control of ['Reset view', 'Save picture', 'End input', 'Send',
+    'Link to this session', 'Please select a option']) {
+    assert.ok(!text.includes(control), control);
+  }
+  await page.close();
+});
+
+// The PDF's text as pdftotext (poppler-utils) gives it.
+async function PdfText(pdf) {
+  const { execFileSync } = await import('node:child_process');
+  return execFileSync('pdftotext', ['-', '-'], { input: pdf }).toString();
+}
+
+test('Save picture downloads the figure as an SVG with its numbers', async () => {
+  const page = await OpenAtMaths();
+  const line = await browser.WorkExercise(page, kSum);
+  const folder = await mkdtemp(path.join(tmpdir(), 'quillary-saved-'));
+  const session = await page.createCDPSession();
+  await session.send('Browser.setDownloadBehavior',
+    { behavior: 'allow', downloadPath: folder });
+  await page.click('.save-picture');
+  let files = [];
+  for (let tries = 0; tries < 50 && files.length === 0; ++tries) {
+    await new Promise((resolve) => setTimeout(resolve, 100));
+    files = (await readdir(folder)).filter((name) => name.endsWith('.svg'));
+  }
+  assert.deepEqual(files, ['quillary-VectorAddition-4_-2.svg']);
+  const svg = await readFile(path.join(folder, files[0]), 'utf8');
+  assert.match(svg, /^(<\?xml[^>]*>\s*)?<svg [^>]*xmlns="http:\/\/www.w3.org\/2000\/svg"/);
+  assert.ok(svg.includes(line), 'caption');
+  for (const label of ['(1, 2)', '(3, -4)', '(4, -2)']) {
+    assert.ok(svg.includes(label), label);
+  }
+  await rm(folder, { recursive: true, force: true });
+  await page.close();
+});
+
+// A link plays its lines as typed, and none of its control characters
+// reaches the program; one too long is refused with a message.
+test('a link replays the run, without its control characters', async () => {
+  const page = await OpenAtMaths();
+  await browser.WorkExercise(page, kCross);
+  await page.click('#link-open');
+  const link = await page.$eval('#link-text', (field) => field.value);
+  await page.close();
+  const tainted = link.replace('Ada', 'A%1Bd%07%C2%9Ba%7F');
+  // Away and back, as a link from elsewhere opens the page afresh.
+  const { page: opened } = await browser.OpenPage(chromium, kPage);
+  await opened.goto('about:blank');
+  await opened.goto(tainted);
+  await browser.WaitForScreen(opened, 'The cross product is: (-0,0,5)');
+  const output = await browser.OutputText(opened);
+  assert.ok(output.includes('Hello Ada,'), 'name without its controls');
+  assert.doesNotMatch(output.replaceAll(browser.kClear, ''), /[\x00-\x09\x0b-\x1f\x7f-\x9f]/);
+  assert.equal(new URL(opened.url()).hash, '');
+  const long = `${link.split('#')[0]}#lines=${'x'.repeat(70000)}`;
+  await opened.goto('about:blank');
+  await opened.goto(long);
+  await browser.WaitForScreen(opened, 'This link is too long to play');
+  await opened.close();
+});
+
+test('on a phone End input asks first once the run holds work', async () => {
+  const page = await OpenAtMaths(browser.kPhone);
+  await page.tap('#end-input');
+  await page.waitForSelector('#confirm[open]');
+  await page.tap('#confirm-no');
+  assert.equal(await browser.RunsEnded(page), 0);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'answer');
+  await page.tap('#end-input');
+  await page.waitForSelector('#confirm[open]');
+  await page.tap('#confirm-yes');
+  await page.waitForFunction(() => window.quillaryRunsEnded === 1);
+  await page.close();
+});

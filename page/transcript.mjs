@@ -11,7 +11,9 @@
 import { kClear } from './keys.mjs';
 
 // How many screens without a figure stay as screens of their own.
-export const kOpenScreens = 200;
+export const kOpenScreens = 40;
+// How long a screen's text grows before it goes on in a block of its own.
+export const kBlockLength = 32 * 1024;
 
 // How much of `text`'s end could be the start of a clear sequence that the
 // next output completes.
@@ -87,7 +89,10 @@ export class Transcript {
   }
 
   // The program's text goes into the screen's last text node, so that a
-  // screen is as few nodes as its echoes and notes make it.
+  // screen is as few nodes as its echoes and notes make it. A long screen
+  // (the list of thousands of weapons) goes on, from a line's start, in
+  // blocks of about kBlockLength characters: the browser lays out only the
+  // block that grew, not the whole screen again at each write.
   #append(text, kind) {
     if (text === '') return;
     const screen = this.#currentScreen();
@@ -97,11 +102,26 @@ export class Transcript {
       span.className = kind;
       span.textContent = text;
       screen.append(span);
-    } else if (last?.nodeType === Node.TEXT_NODE) {
-      last.appendData(text);
-    } else {
+    } else if (last?.nodeType !== Node.TEXT_NODE &&
+        !last?.classList?.contains('block')) {
       screen.append(text);
+    } else {
+      this.#appendToBlock(screen, last, text);
     }
+  }
+
+  #appendToBlock(screen, last, text) {
+    const node = last.nodeType === Node.TEXT_NODE ? last : last.lastChild;
+    const lineEnd = text.lastIndexOf('\n') + 1;
+    if (node.length + text.length <= kBlockLength || lineEnd === 0) {
+      node.appendData(text);
+      return;
+    }
+    node.appendData(text.slice(0, lineEnd));
+    const block = document.createElement('div');
+    block.className = 'block';
+    block.append(text.slice(lineEnd));
+    screen.append(block);
   }
 
   // Moves `screen`'s text into the folded block just before it, or makes

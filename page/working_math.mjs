@@ -58,9 +58,32 @@ export function ToMathMl([name, ...parts]) {
 
 // Where a line may break: before an "=", and before a "+" or "−" outside
 // every bracket, of the outer level; and after each comma of a vector
-// there, as a cross product of long numbers is wider than a phone, but
-// only where the vector's link is wider than the line.
+// there, and before a "+" or "−" of a component's own, as a cross product
+// of long numbers is wider than a phone, but only where the vector's link
+// is wider than the line.
 const kBreaksBefore = ['=', '+', '\u2212'];
+const kComponentBreaksBefore = ['+', '\u2212'];
+
+// First in its <math>, an operator would be taken for a sign and lose its
+// spacing.
+const Infix = (text) => Tag('mo', [text], { form: 'infix' });
+
+// A vector component's nodes as pieces that a line may break between:
+// before each "+" or "−" outside the component's own brackets.
+function ComponentPieces(component) {
+  const pieces = [[]];
+  let depth = 0;
+  for (const node of component) {
+    const [name, text] = node;
+    if (name === 'mo' && text === '(') depth += 1;
+    if (name === 'mo' && text === ')') depth -= 1;
+    const breaks = name === 'mo' && depth === 0 &&
+      kComponentBreaksBefore.includes(text) && pieces.at(-1).length > 0;
+    if (breaks) pieces.push([Infix(text)]);
+    else pieces.at(-1).push(ToMathMl(node));
+  }
+  return pieces;
+}
 
 // A step's math as its links, each a list of parts, each part a tree to put
 // in a <math> element of its own. A line may break between links, and
@@ -75,14 +98,20 @@ export function Links(math) {
     if (name === 'mo' && text === '(') depth += 1;
     if (name === 'mo' && text === ')') depth -= 1;
     if (name === 'mo' && depth === 0 && kBreaksBefore.includes(text)) {
-      // First in its <math>, it would be taken for a sign and lose its
-      // spacing.
-      links.push([[Tag('mo', [text], { form: 'infix' })]]);
+      links.push([[Infix(text)]]);
     } else if (name === 'tuple') {
-      for (const part of TupleParts(node[1])) {
-        parts.at(-1).push(part);
-        if (part.tag === 'mo' && part.children[0] === ',') parts.push([]);
-      }
+      parts.at(-1).push(Tag('mo', ['(']));
+      node[1].forEach((component, index) => {
+        if (index > 0) {
+          parts.at(-1).push(Tag('mo', [',']));
+          parts.push([]);
+        }
+        ComponentPieces(component).forEach((piece, at) => {
+          if (at > 0) parts.push([]);
+          parts.at(-1).push(...piece);
+        });
+      });
+      parts.at(-1).push(Tag('mo', [')']));
     } else {
       parts.at(-1).push(ToMathMl(node));
     }

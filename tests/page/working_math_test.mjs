@@ -58,7 +58,7 @@ const Text = (tree) => typeof tree === 'string' ? tree
   : tree.children.map(Text).join('');
 
 test('a step breaks before "=", "+" and "−", and a vector only after its ' +
-  'commas where its link is too long', () => {
+  'commas and its components\' own "+" and "−" where its link is too long', () => {
   for (const [math, links] of [
     [kSquares, [['ax·ax'], ['+ay·ay'], ['=3·3'], ['+4·4'], ['=9'], ['+16'],
       ['=25']]],
@@ -72,6 +72,11 @@ test('a step breaks before "=", "+" and "−", and a vector only after its ' +
     [[['mi', 'n'], ['mo', '='], ['tuple', [[['mn', '-3']], [['mn', '6']],
       [['mn', '-3']]]]], [['n'], ['=(\u22123,', '6,', '\u22123)']]],
     [[['tuple', [[x, ['mo', '='], ['mn', '-1']]]]], [['(x=\u22121)']]],
+    // A component too long for a phone breaks before its own "+" or "−",
+    // never inside its brackets.
+    [[['tuple', [[['mn', '2'], ['mo', '·'], ['mn', '0'], ['mo', '+'],
+      ['mn', '3']], [['mo', '('], x, ['mo', '\u2212'], x, ['mo', ')']]]]],
+    [['(2·0', '+3,', '(x\u2212x))']]],
     [[['sqrt', [['tuple', [[x], [x]]]]]], [['(x,x)']]],
     [[['mn', '-7']], [['\u22127']]],
     [[], []],

@@ -1,62 +1,71 @@
-// The page's input and output paths, without a browser: which keys the
-// terminal keeps, where a paste is cut, how output is cut for pacing, and
-// the order in which typed chunks are read.
+// The page's input and output paths, without a browser: how sent texts
+// wait and are cut into lines, what each read of the program takes, which
+// earlier lines Up and Down bring back, and how much of the output's end
+// is held back as the start of a clear sequence.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { PassesToTerminal } from '../../page/key_policy.mjs';
-import { SliceEnd } from '../../page/typeahead.mjs';
-import { Pieces } from '../../page/output_pacing.mjs';
-import { Chunks } from '../../page/read_queue.mjs';
+import { LineHistory } from '../../page/line_history.mjs';
+import { Chunks, LineEnd, ReadQueue } from '../../page/read_queue.mjs';
+import { UnfinishedClear } from '../../page/transcript.mjs';
 
-test('Ctrl-C copies a selection, Ctrl-V pastes, Tab moves on', () => {
-  const Key = (code, extra = {}) =>
-    ({ type: 'keydown', code, ctrlKey: true, ...extra });
-  const Tab = (extra) => ({ type: 'keydown', code: 'Tab', key: 'Tab',
-    ctrlKey: false, ...extra });
-  for (const [event, selection, passes] of [
-    [Key('KeyC'), false, true], [Key('KeyC'), true, false],
-    [Key('KeyV'), false, false], [Key('KeyD'), false, true],
-    [Key('KeyV', { shiftKey: true }), false, true],
-    [{ type: 'keyup', code: 'KeyV', ctrlKey: true }, false, true],
-    [{ type: 'keydown', code: 'KeyA', ctrlKey: false }, true, true],
-    [Tab(), false, false], [Tab({ shiftKey: true }), true, false],
-    [Tab({ type: 'keypress' }), false, false],
-    [Tab({ ctrlKey: true }), false, true]]) {
-    assert.equal(PassesToTerminal(event, selection), passes,
-      JSON.stringify([event, selection]));
+test('sent texts wait oldest first and a line ends after its newline', () => {
+  const chunks = new Chunks();
+  assert.ok(chunks.empty);
+  for (const text of ['a\n', '', 'b']) chunks.push(text);
+  const taken = [];
+  while (!chunks.empty) {
+    taken.push(chunks.oldest);
+    chunks.shift();
+  }
+  assert.deepEqual(taken, ['a\n', '', 'b']);
+  chunks.push('c');
+  chunks.clear();
+  assert.ok(chunks.empty);
+  for (const [text, start, end] of [
+    ['ab\ncd\n', 0, 3], ['ab\ncd\n', 3, 6], ['ab\ncd', 3, 5], ['', 0, 0],
+    ['\n\n', 1, 2]]) {
+    assert.equal(LineEnd(text, start), end, JSON.stringify([text, start]));
   }
 });
 
-test('a paste is sliced, never between the halves of a character', () => {
-  assert.equal(SliceEnd('abcdef', 0, 4), 4);
-  assert.equal(SliceEnd('abcdef', 4, 4), 6);
-  assert.equal(SliceEnd('abc\u{1F600}def', 0, 4), 3);
-  assert.equal(SliceEnd('abc\u{1F600}', 0, 4), 4 - 1);
-  assert.equal(SliceEnd('ab\u{1F600}', 0, 4), 4);
+// Each read takes one line at most, as a terminal gives it, and the line is
+// told (for its echo) once, when its first bytes are read.
+test('each read takes one line, a long one over several reads', async () => {
+  const taken = [];
+  const reads = new ReadQueue((line) => taken.push(line));
+  reads.send('abcdef\ngh\n');
+  reads.send('ij');
+  reads.send('');
+  const decoder = new TextDecoder();
+  const got = [];
+  for (let read = 0; read < 5; ++read) {
+    got.push(decoder.decode(await reads.read(4)));
+  }
+  assert.deepEqual(got, ['abcd', 'ef\n', 'gh\n', 'ij', '']);
+  assert.deepEqual(taken, ['abcdef\n', 'gh\n', 'ij', '']);
+  assert.equal(reads.waiting, false);
+  reads.send('lost\n');
+  reads.forget();
+  assert.equal(reads.waiting, false);
 });
 
-test('output is cut into views of pieces no larger than the limit', () => {
-  const bytes = Uint8Array.from({ length: 10 }, (_, i) => i);
-  const pieces = Pieces(bytes, 4);
-  assert.deepEqual(pieces.map((piece) => [...piece]),
-    [[0, 1, 2, 3], [4, 5, 6, 7], [8, 9]]);
-  assert.equal(pieces[1].buffer, bytes.buffer);
-  assert.deepEqual(Pieces('abcde', 2), ['ab', 'cd', 'e']);
-  assert.deepEqual(Pieces('', 2), []);
+test('Up and Down go through the lines sent, then back to the typing', () => {
+  const history = new LineHistory();
+  for (const line of ['a', '', 'b', 'b']) history.add(line);
+  const steps = [['back', 'b'], ['back', 'a'], ['back', null],
+    ['forward', 'b'], ['forward', 'typ'], ['forward', null]];
+  for (const [step, wanted] of steps) {
+    assert.equal(step === 'back' ? history.back('typ') : history.forward(),
+      wanted, step);
+  }
+  history.add('c');
+  assert.equal(history.back(''), 'c');
 });
 
-test('typed chunks are read oldest first, a long one in parts', () => {
-  const chunks = new Chunks();
-  assert.ok(chunks.empty);
-  chunks.push(Uint8Array.of(1, 2, 3));
-  chunks.push(Uint8Array.of());
-  chunks.push(Uint8Array.of(4));
-  assert.deepEqual([...chunks.take(2)], [1, 2]);
-  assert.deepEqual([...chunks.take(2)], [3]);
-  assert.deepEqual([...chunks.take(2)], []);
-  assert.deepEqual([...chunks.take(2)], [4]);
-  assert.ok(chunks.empty);
-  chunks.push(Uint8Array.of(5));
-  chunks.clear();
-  assert.ok(chunks.empty);
+test('only an unfinished clear sequence at the end is held back', () => {
+  for (const [text, held] of [
+    ['text', 0], ['text\x1b', 1], ['text\x1b[H\x1b[', 5],
+    ['text\x1b[H\x1b[2J', 0], ['\x1b[1m', 0], ['a\x1b[Hb', 0]]) {
+    assert.equal(UnfinishedClear(text), held, JSON.stringify(text));
+  }
 });

@@ -116,16 +116,17 @@ export const OutputText = (page) =>
 export const OutputLength = (page) =>
   page.evaluate(() => window.quillaryOutputLength);
 
-// The terminal's visible rows, as text (xterm.js draws them into the DOM).
+// The newest screen of the page's transcript, and its lines as text.
+export const kNewestScreen = '#transcript > .screen:last-of-type';
 export const ScreenLines = (page) =>
-  page.$$eval('.xterm-rows > div', (rows) =>
-    rows.map((row) => row.textContent.replace(/\u00a0/g, ' ').trimEnd()),
-  );
+  page.$eval(kNewestScreen, (screen) =>
+    screen.textContent.split('\n').map((line) => line.trimEnd()));
 
+// Waits until the transcript shows `text`.
 export async function WaitForScreen(page, text) {
   await page.waitForFunction(
-    (wanted) => document.querySelector('.xterm-rows').textContent
-      .replace(/\u00a0/g, ' ').includes(wanted),
+    (wanted) => document.getElementById('transcript').textContent
+      .includes(wanted),
     { timeout: 10000 },
     text,
   );
@@ -181,11 +182,11 @@ export function WeaponsSession(count) {
   return `${lines.join('\n')}\n`;
 }
 
-// Pastes `text` into the terminal, as the browser does on Ctrl-V, and waits
-// until the run has ended and its note is on the screen. In milliseconds:
-// how long until the page could run its next task (blocked), until the run
-// ended (played) and until the terminal showed all (shown), and the longest
-// task on the page's main thread from the paste to the end.
+// Pastes `text` into the answer line, as the browser does on Ctrl-V, and
+// waits until the run has ended and its note is in the transcript. In
+// milliseconds: how long until the page could run its next task (blocked),
+// until the run ended (played) and until the page showed all (shown), and
+// the longest task on the page's main thread from the paste to the end.
 export async function TimePaste(page, text) {
   return page.evaluate((text) => new Promise((resolve) => {
     const times = { longestTask: 0 };
@@ -197,9 +198,10 @@ export async function TimePaste(page, text) {
     observer.observe({ type: 'longtask' });
     const start = performance.now();
     const since = () => performance.now() - start;
-    const rows = document.querySelector('.xterm-rows');
     const WaitForNote = () => {
-      if (!rows.textContent.includes('start again.]')) {
+      const newest = document.querySelector(
+        '#transcript > .screen:last-of-type');
+      if (!newest.textContent.includes('start again.]')) {
         setTimeout(WaitForNote, 20);
         return;
       }
@@ -217,7 +219,7 @@ export async function TimePaste(page, text) {
     }, { once: true });
     const clipboardData = new DataTransfer();
     clipboardData.setData('text/plain', text);
-    document.querySelector('.xterm-helper-textarea')
+    document.getElementById('answer')
       .dispatchEvent(new ClipboardEvent('paste', { clipboardData }));
   }), text);
 }
@@ -232,7 +234,7 @@ export async function TypeLine(page, line) {
 
 // Types one vector exercise from the maths menu (its menu entry, the lines
 // of its operands, and for LinInter the tenths of t) and returns the
-// result line the terminal printed.
+// result line the program printed.
 export async function WorkExercise(page, exercise) {
   const kContinue = 'Press Any Key to continue...';
   const since = (await OutputText(page)).length;
@@ -265,12 +267,13 @@ export function PrintedResult(line) {
   return [line.slice(line.lastIndexOf(' ') + 1)];
 }
 
-// The figure as drawn on the screen, in CSS pixels: the box and colour of
-// every text,
-// of every arrowhead and of every dot, the strokes of the vectors (each
-// with its role), the drawn length of each vector and the panel's box.
+// The newest figure as drawn on the screen, in CSS pixels: the box and
+// colour of every text, of every arrowhead and of every dot, the strokes of
+// the vectors (each with its role), the drawn length of each vector and the
+// picture's box.
 export const FigureGeometry = (page) => page.evaluate(() => {
-  const svg = document.querySelector('#figure-panel svg');
+  const svg = [...document.querySelectorAll(
+    '.exercise-figure .figure-picture')].at(-1);
   const Box = (element) => {
     const { left, top, right, bottom } = element.getBoundingClientRect();
     return { left, top, right, bottom };

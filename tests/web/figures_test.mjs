@@ -1,7 +1,8 @@
-// The figure panel in headless Chromium: each vector exercise typed into the
-// page, and its picture checked against what the terminal printed. Each
-// figure is saved as a screenshot in QUILLARY_FIGURES (not compared), and
-// the time from the result line to the drawn figure is printed.
+// The figures in headless Chromium: each vector exercise typed into the
+// page, and its picture, in the transcript after its result line, checked
+// against what the program printed. Each figure is saved as a screenshot in
+// QUILLARY_FIGURES (not compared), and the time from the result line to the
+// drawn figure is printed.
 //   node --test figures_test.mjs   (QUILLARY_PAGE: the built quillary.html)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -45,7 +46,7 @@ before(async () => {
 after(() => browser.CloseBrowser(chromium));
 
 // Before the page's script: the time from the last output to each drawn
-// figure, both when the panel is drawn and at the next frame painted.
+// figure, both when it is drawn and at the next frame painted.
 function RecordDrawTimes() {
   window.figureDrawTimes = [];
   addEventListener('quillary-figure-drawn', () => {
@@ -66,6 +67,7 @@ async function OpenAtMathsMenu(viewport) {
       await tab.evaluateOnNewDocument(RecordDrawTimes);
     });
   await browser.WaitForScreen(page, kGreeting);
+  await page.focus('#answer');
   for (const line of ['Ada', '2']) await TypeLine(page, line);
   return { page, errors };
 }
@@ -73,106 +75,152 @@ async function OpenAtMathsMenu(viewport) {
 const { TypeLine } = browser;
 const Work = browser.WorkExercise;
 
-// The panel as a test reads it: whether it shows, its text, its image's
-// name, and each element with a role and its numbers.
-const Panel = (page) => page.$eval('#figure-panel', (panel) => ({
-  hidden: panel.hidden || panel.offsetWidth === 0,
-  text: panel.textContent,
-  name: panel.querySelector('svg').getAttribute('aria-label'),
-  drawn: Object.fromEntries([...panel.querySelectorAll('[data-role]')].map(
-    (element) => [element.dataset.role, ['x', 'y', 'z', 'value']
-      .map((key) => element.dataset[key]).filter((text) => text)])),
-}));
+// Every exercise in the transcript, in order, as a test reads it: whether
+// its figure shows, its text, its image's name (null where it has no
+// picture), each element with a role and its numbers, whether a Working
+// follows, and the text of its screen before it, down to its result line.
+const Exercises = (page) => page.$$eval('.exercise', (exercises) =>
+  exercises.map((exercise) => {
+    const figure = exercise.querySelector('.exercise-figure');
+    const before = document.createRange();
+    before.setStart(exercise.parentElement, 0);
+    before.setEndBefore(exercise);
+    return {
+      hidden: figure.offsetWidth === 0,
+      text: figure.textContent,
+      name: figure.querySelector('svg')?.getAttribute('aria-label') ?? null,
+      drawn: Object.fromEntries([...figure.querySelectorAll('[data-role]')]
+        .map((element) => [element.dataset.role, ['x', 'y', 'z', 'value']
+          .map((key) => element.dataset[key]).filter((text) => text)])),
+      working: !!exercise.querySelector(':scope > details.working'),
+      before: before.toString().trimEnd(),
+    };
+  }));
+const Newest = async (page) => (await Exercises(page)).at(-1);
+const kNewestFigure = 'figure.exercise-figure';
+const NewestFigure = async (page) => (await page.$$(kNewestFigure)).at(-1);
 
-// The panel down to the end of what it shows.
+// The figure down to the end of what it shows.
 async function Screenshot(page, name) {
-  const clip = await page.$eval('#figure-panel', (panel) => {
-    const box = panel.getBoundingClientRect();
-    const bottom = panel.lastElementChild.getBoundingClientRect().bottom;
-    return { x: box.x, y: box.y, width: box.width,
-      height: Math.min(box.height, bottom - box.y + 8) };
-  });
-  await page.screenshot({ clip, path: path.join(kScreenshots, `${name}.png`) });
+  const figure = await NewestFigure(page);
+  await figure.screenshot({ path: path.join(kScreenshots, `${name}.png`) });
 }
 
-function AssertFigure(panel, exercise, line) {
-  assert.equal(panel.hidden, false);
-  assert.equal(panel.name, line);
+// An undrawable result shows its line and why, with no picture.
+function AssertFigure(figure, exercise, line) {
+  assert.equal(figure.hidden, false);
+  assert.ok(figure.before.endsWith(line), figure.before.slice(-80));
   if (exercise.undrawable) {
-    assert.match(panel.text, /cannot be drawn/);
-    assert.deepEqual(panel.drawn, {});
+    assert.equal(figure.name, null);
+    assert.ok(figure.text.startsWith(line), figure.text);
+    assert.match(figure.text, /cannot be drawn/);
+    assert.deepEqual(figure.drawn, {});
     return;
   }
-  assert.deepEqual(panel.drawn.result, browser.PrintedResult(line));
+  assert.equal(figure.name, line);
+  assert.deepEqual(figure.drawn.result, browser.PrintedResult(line));
   const echoed = line.match(/vector \((.*)\) is/)?.[1].split(', ');
-  assert.deepEqual(panel.drawn.first, echoed ?? exercise.first);
+  assert.deepEqual(figure.drawn.first, echoed ?? exercise.first);
   for (const role of ['second', 'third']) {
-    assert.deepEqual(panel.drawn[role], exercise[role]);
+    assert.deepEqual(figure.drawn[role], exercise[role]);
   }
 }
 
-test('each vector exercise draws the numbers the terminal printed',
-  async (t) => {
-    const { page, errors } = await OpenAtMathsMenu(kDesktop);
-    for (const exercise of kExercises) {
-      await t.test(exercise.name, async () => {
-        const line = await Work(page, exercise);
-        AssertFigure(await Panel(page), exercise, line);
-        await Screenshot(page, exercise.name);
-        await TypeLine(page, '');
-      });
-    }
-    // The prime test has no figure: the last one stays.
-    const last = (await Panel(page)).name;
-    for (const line of ['11', '7', '']) await TypeLine(page, line);
-    assert.equal((await Panel(page)).name, last);
-    const times = await page.evaluate(() => window.figureDrawTimes);
-    assert.equal(times.length, kExercises.length);
-    const slowest = (index) => Math.max(...times.map((time) => time[index]));
-    console.log(`figure drawn ${slowest(0).toFixed(1)} ms after its result ` +
-      `line at most, painted ${slowest(1).toFixed(1)} ms after`);
-    assert.ok(slowest(0) <= kMaximumDrawMilliseconds);
-    assert.deepEqual(errors, []);
-    await page.close();
-  });
-
-const Box = (page, selector) =>
-  page.$eval(selector, (element) => element.getBoundingClientRect().toJSON());
-
-// Off, the terminal has the whole width again; on, the figure is back.
-test('the switch hides and shows the panel, by keyboard', async () => {
+// Every figure and Working stays, in order, each after its own result line.
+test('each vector exercise draws the numbers the program printed, and ' +
+  'every figure stays after its result line', async (t) => {
   const { page, errors } = await OpenAtMathsMenu(kDesktop);
-  const whole = (await Box(page, '#terminal')).width;
-  await Work(page, kExercises[0]);
-  assert.ok((await Box(page, '#terminal')).width < whole);
-  await page.focus('#figure-switch');
-  await page.keyboard.press('Space');
-  assert.equal((await Panel(page)).hidden, true);
-  assert.equal((await Box(page, '#terminal')).width, whole);
-  await page.keyboard.press('Space');
-  assert.equal((await Panel(page)).hidden, false);
-  assert.ok((await Panel(page)).drawn.result);
+  const lines = [];
+  for (const exercise of kExercises) {
+    await t.test(exercise.name, async () => {
+      const line = await Work(page, exercise);
+      lines.push(line);
+      AssertFigure(await Newest(page), exercise, line);
+      await Screenshot(page, exercise.name);
+      await TypeLine(page, '');
+    });
+  }
+  // The prime test has no figure.
+  for (const line of ['11', '7', '']) await TypeLine(page, line);
+  const kept = await Exercises(page);
+  assert.equal(kept.length, kExercises.length);
+  kept.forEach((figure, index) => {
+    AssertFigure(figure, kExercises[index], lines[index]);
+    assert.equal(figure.working, true, lines[index]);
+  });
+  const times = await page.evaluate(() => window.figureDrawTimes);
+  assert.equal(times.length, kExercises.length);
+  const slowest = (index) => Math.max(...times.map((time) => time[index]));
+  console.log(`figure drawn ${slowest(0).toFixed(1)} ms after its result ` +
+    `line at most, painted ${slowest(1).toFixed(1)} ms after`);
+  assert.ok(slowest(0) <= kMaximumDrawMilliseconds);
   assert.deepEqual(errors, []);
   await page.close();
 });
 
-// On a phone the panel is under the terminal; a 3D figure turns with the
-// arrow keys and keeps its numbers.
-test('on a phone the figure is under the terminal and turns', async () => {
+// Off, no figure shows and each Working stays; on, every figure is back.
+test('the switch hides and shows every figure, by keyboard', async () => {
+  const { page, errors } = await OpenAtMathsMenu(kDesktop);
+  for (const exercise of kExercises.slice(0, 2)) {
+    await Work(page, exercise);
+    await TypeLine(page, '');
+  }
+  const Shown = async () => (await Exercises(page))
+    .map(({ hidden, working }) => ({ hidden, working }));
+  await page.focus('#figure-switch');
+  await page.keyboard.press('Space');
+  assert.deepEqual(await Shown(), Array(2).fill(
+    { hidden: true, working: true }));
+  await page.keyboard.press('Space');
+  assert.deepEqual(await Shown(), Array(2).fill(
+    { hidden: false, working: true }));
+  assert.ok((await Newest(page)).drawn.result);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+const Box = (element) =>
+  element.evaluate((shown) => shown.getBoundingClientRect().toJSON());
+
+// On a phone the figure follows its result line in the transcript, within
+// the page's width; a 3D figure turns with the arrow keys and by dragging,
+// keeps its numbers, and Reset view gives its first view back.
+test('on a phone the figure follows its result line and turns', async () => {
   const { page, errors } = await OpenAtMathsMenu(kPhone);
   const cross = kExercises.find((exercise) => exercise.name === 'cross');
   await Work(page, cross);
-  const [terminal, panel] =
-    [await Box(page, '#terminal'), await Box(page, '#figure-panel')];
-  assert.ok(panel.top >= terminal.bottom - 1 && panel.bottom <= 844 + 1);
-  const before = await Panel(page);
-  const drawing = () => page.$eval('#figure-panel svg', (svg) => svg.innerHTML);
+  const figure = await NewestFigure(page);
+  const picture = await figure.$('svg');
+  await picture.evaluate((svg) => svg.scrollIntoView({ block: 'center' }));
+  const placed = await figure.evaluate((shown) => {
+    const result = document.createRange();
+    result.selectNode(shown.closest('.exercise').previousSibling);
+    return { result: result.getBoundingClientRect().bottom,
+      top: shown.getBoundingClientRect().top,
+      page: document.documentElement.scrollWidth };
+  });
+  assert.ok(placed.result <= placed.top, JSON.stringify(placed));
+  assert.ok(placed.page <= kPhone.width, JSON.stringify(placed));
+  const [box, shown] = [await Box(figure), await Box(picture)];
+  assert.ok(box.left >= 0 && box.right <= kPhone.width, JSON.stringify(box));
+  assert.ok(shown.right <= box.right, JSON.stringify(shown));
+  const before = await Newest(page);
+  const drawing = () => picture.evaluate((svg) => svg.innerHTML);
   const unturned = await drawing();
-  await page.$eval('#figure-panel svg', (svg) => svg.focus());
+  await picture.evaluate((svg) => svg.focus());
   await page.keyboard.press('ArrowLeft');
-  assert.notEqual(await drawing(), unturned);
-  assert.deepEqual((await Panel(page)).drawn, before.drawn);
+  const turned = await drawing();
+  assert.notEqual(turned, unturned);
+  const [x, y] = [shown.x + shown.width / 2, shown.y + shown.height / 2];
+  await page.mouse.move(x, y);
+  await page.mouse.down();
+  await page.mouse.move(x + 40, y + 20, { steps: 4 });
+  await page.mouse.up();
+  assert.notEqual(await drawing(), turned);
+  assert.deepEqual((await Newest(page)).drawn, before.drawn);
   await page.screenshot({ path: path.join(kScreenshots, 'phone_cross.png') });
+  await (await figure.$('button.reset-view')).click();
+  assert.equal(await drawing(), unturned);
   assert.deepEqual(errors, []);
   await page.close();
 });

@@ -1,18 +1,23 @@
 // The page for every learner, in headless Chromium: the keyboard reaches
-// every control and leaves the terminal; every figure, on a phone, a
-// portrait tablet and a laptop, with ordinary and awkward operands and
-// after every turn, has texts at least 12 px high that never overlap (in
-// its insets too) nor cover an arrowhead or a vector's stroke nor lie
-// under a grid line, and shows every vector at least 20 px long (in the
-// figure or an inset); a three-dimensional figure opens in a view that
-// shows each vector at least half its length, and its tick values lie
-// beside their own axes, away from the origin; with a phone's keyboard up
-// the terminal keeps its rows. The figures are saved as screenshots in
-// QUILLARY_FIGURES, named by device and case, to be looked at.
+// every control in order and back, and never types a Tab into the program;
+// every figure, on a phone, a portrait tablet and a laptop, with ordinary
+// and awkward operands and after every turn, has texts at least 12 px high
+// that never overlap (in its insets too) nor cover an arrowhead or a
+// vector's stroke nor lie under a grid line, and shows every vector at
+// least 20 px long (in the figure or an inset); a three-dimensional figure
+// opens in a view that shows each vector at least half its length, and its
+// tick values lie beside their own axes, away from the origin; with a
+// phone's keyboard up the field and the question stay in view; after six
+// exercises, on every screen from a 320 px phone to a laptop at 200 %, the
+// page never scrolls sideways, the newest figure is whole and no text is
+// small, and axe-core finds no violation. The figures and pages are saved
+// as screenshots in QUILLARY_FIGURES, named by device and case, to be
+// looked at.
 //   node --test legibility_test.mjs   (QUILLARY_PAGE: the built page)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdir } from 'node:fs/promises';
+import { mkdir, readFile } from 'node:fs/promises';
+import { createRequire } from 'node:module';
 import path from 'node:path';
 import * as browser from './browser.mjs';
 
@@ -24,12 +29,14 @@ const kDevices = {
   laptop: { width: 1280, height: 800 },
 };
 const kSmallestText = 12;
-const kPanelColor = 'rgb(11, 11, 11)';
+const kPictureColor = 'rgb(11, 11, 11)';
 const kTextContrast = 4.5;
 const kShortestVector = 20;
 const kLeastPartShown = 0.5;
 const kTickClearance = 10;
 const kLargest = '2147483647';
+const kSmallestPicture = 240;
+const kAxe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
 // Each exercise with ordinary operands, then awkward ones: magnitudes far
 // apart, collinear or coinciding vectors, negative components, the largest
@@ -85,6 +92,7 @@ async function OpenAtMathsMenu(viewport) {
     (tab) => tab.on('pageerror', (error) => errors.push(error.stack)));
   page.errors = errors;
   await browser.WaitForScreen(page, kGreeting);
+  await page.focus('#answer');
   for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
   return page;
 }
@@ -130,7 +138,7 @@ function Faults(geometry, zeroRoles) {
   for (const text of texts) {
     const height = text.bottom - text.top;
     if (height < kSmallestText) faults.push(`"${text.text}" ${height} px`);
-    if (Contrast(text.fill, kPanelColor) < kTextContrast) {
+    if (Contrast(text.fill, kPictureColor) < kTextContrast) {
       faults.push(`"${text.text}" in ${text.fill}`);
     }
   }
@@ -167,7 +175,7 @@ function Faults(geometry, zeroRoles) {
 // its negative end), the tick values of each axis, and the numbers of each
 // vector of the figure (an inset's aside).
 const Lines = (page) => page.evaluate(() => {
-  const svg = document.querySelector('#figure-panel svg');
+  const svg = [...document.querySelectorAll('svg.figure-picture')].at(-1);
   const ToScreen = (element, names) => {
     const [x, y] = names.map((name) => element[name].baseVal.value);
     const point = new DOMPoint(x, y).matrixTransform(element.getScreenCTM());
@@ -272,10 +280,11 @@ function LineFaults({ grid, planeAxes, marks, axes, ticks, vectors }, texts,
   return faults;
 }
 
-const ZeroRoles = (page) => page.$$eval('#figure-panel [data-role]',
-  (elements) => elements.filter((element) => ['x', 'y', 'z']
-    .map((key) => element.dataset[key]).filter((text) => text)
-    .every((text) => Number(text) === 0)).map((e) => e.dataset.role));
+const ZeroRoles = (page) => page.$$eval('.exercise-figure',
+  (figures) => [...figures.at(-1).querySelectorAll('[data-role]')]
+    .filter((element) => ['x', 'y', 'z']
+      .map((key) => element.dataset[key]).filter((text) => text)
+      .every((text) => Number(text) === 0)).map((e) => e.dataset.role));
 
 // Measures the figure shown, remembers its smallest text and its
 // overlapping text pairs in `tally`, and gives its faults; `view` says
@@ -294,24 +303,36 @@ async function Measure(page, tally, when, view) {
     .map((f) => `${when}: ${f}`);
 }
 
+// The newest figure's picture, and its button Reset view.
+const Picture = async (page) => (await page.$$('svg.figure-picture')).at(-1);
+const ResetView = async (page) => (await page.$$('.reset-view')).at(-1);
+
+// The picture in the middle of the window, clear of the answer line held
+// at its bottom.
 async function Screenshot(page, name) {
-  const svg = await page.$('#figure-panel svg');
+  const svg = await Picture(page);
+  await svg.evaluate((shown) => shown.scrollIntoView({ block: 'center' }));
   await svg.screenshot({ path: path.join(kScreenshots, `${name}.png`) });
 }
 
-const Drawing = (page) =>
-  page.$eval('#figure-panel svg', (svg) => svg.innerHTML);
+const Drawing = async (page) =>
+  (await Picture(page)).evaluate((svg) => svg.innerHTML);
 
 async function Centre(page) {
-  const box = await page.$eval('#figure-panel svg',
-    (svg) => svg.getBoundingClientRect().toJSON());
+  const box = await (await Picture(page)).evaluate((svg) => {
+    svg.scrollIntoView({ block: 'center' });
+    return svg.getBoundingClientRect().toJSON();
+  });
   return [box.x + box.width / 2, box.y + box.height / 2];
 }
+
+const FocusPicture = async (page) =>
+  (await Picture(page)).evaluate((svg) => svg.focus());
 
 // The ways a three-dimensional figure turns, each from the view before.
 const kTurns = {
   keys: async (page) => {
-    await page.$eval('#figure-panel svg', (svg) => svg.focus());
+    await FocusPicture(page);
     for (const key of ['ArrowLeft', 'ArrowLeft', 'ArrowUp']) {
       await page.keyboard.press(key);
     }
@@ -342,14 +363,14 @@ async function TurnAndReset(page, tally, faults) {
     faults.push(...await Measure(page, tally, `after ${way}`,
       { solid: true, opens: false }));
   }
-  await page.click('#reset-view');
+  await (await ResetView(page)).click();
   assert.equal(await Drawing(page), unturned, 'Reset view');
 }
 
 // Turns a three-dimensional figure once round by the arrow keys, 0.4 rad
 // at a time, where a vector may come to be seen end on, then back.
 async function TurnRound(page, tally, faults) {
-  await page.$eval('#figure-panel svg', (svg) => svg.focus());
+  await FocusPicture(page);
   for (let step = 1; step <= 16; ++step) {
     for (let press = 0; press < 4; ++press) {
       await page.keyboard.press('ArrowLeft');
@@ -358,7 +379,7 @@ async function TurnRound(page, tally, faults) {
       `turned ${(step * 0.4).toFixed(1)} rad`,
       { solid: true, opens: false }));
   }
-  await page.click('#reset-view');
+  await (await ResetView(page)).click();
 }
 
 for (const [device, viewport] of Object.entries(kDevices)) {
@@ -368,8 +389,10 @@ for (const [device, viewport] of Object.entries(kDevices)) {
     const faults = [];
     for (const exercise of kCases) {
       await t.test(exercise.name, async () => {
-        await browser.WorkExercise(page, exercise);
-        await page.waitForSelector('#figure-panel [data-role="result"]');
+        const line = await browser.WorkExercise(page, exercise);
+        assert.equal(await (await Picture(page)).evaluate((svg) =>
+          svg.querySelector('[data-role="result"]') &&
+          svg.getAttribute('aria-label')), line);
         const solid = exercise.first.length === 3;
         faults.push(...await Measure(page, tally, exercise.name,
           { solid, opens: true }));
@@ -378,8 +401,7 @@ for (const [device, viewport] of Object.entries(kDevices)) {
           await TurnAndReset(page, tally, faults);
           // The phone draws the smallest figure.
           if (device === 'phone') await TurnRound(page, tally, faults);
-          await page.focus(viewport.hasTouch ? '#answer'
-            : '.xterm-helper-textarea');
+          await page.focus('#answer');
         }
         await browser.TypeLine(page, '');
       });
@@ -392,89 +414,205 @@ for (const [device, viewport] of Object.entries(kDevices)) {
   });
 }
 
-// The element that has the focus: its id, or the terminal for xterm.js's
-// own field, or null past the page's last control; and whether it, or the
-// terminal around it, shows an outline.
+// The control that has the focus: its id or its text, or, for a control
+// of an exercise in the transcript, which has no id, its kind and the
+// exercise's place (1 for the first); null past the page's last control;
+// and whether it shows an outline.
 const FocusedControl = (page) => page.evaluate(() => {
   const element = document.activeElement;
-  if (element === document.body) return { id: null };
-  const shown = element.closest('#terminal') ?? element;
-  const style = getComputedStyle(shown);
+  if (!element || element === document.body) return { id: null };
+  const exercise = element.closest('.exercise');
+  const kinds = { 'svg.figure-picture': 'figure-picture',
+    'button.reset-view': 'reset-view', 'button.save-picture': 'save-picture',
+    '.working > summary': 'working' };
+  const kind = Object.entries(kinds)
+    .find(([selector]) => element.matches(selector))?.[1] ?? element.tagName;
+  const place = [...document.querySelectorAll('.exercise')]
+    .indexOf(exercise) + 1;
+  const style = getComputedStyle(element);
   return {
-    id: element.closest('#terminal') ? 'terminal' : element.id ||
-      element.textContent.trim() || element.tagName,
+    id: exercise ? `${kind} ${place}`
+      : element.id || element.textContent.trim() || element.tagName,
     outlined: style.outlineStyle !== 'none' &&
       parseFloat(style.outlineWidth) >= 2,
   };
 });
 
-// Tab and Shift+Tab leave the terminal, and what the learner types next
-// reaches the program with no Tab in it; walking the page by Tab reaches
-// every control in the page's order, each outlined.
-test('the keyboard leaves the terminal and reaches every control', async () => {
-  const page = await OpenAtMathsMenu(kDevices.laptop);
-  await browser.WorkExercise(page, kCases.find((c) => c.name === 'cross'));
-  await page.focus('.xterm-helper-textarea');
-  await page.keyboard.press('Tab');
-  assert.notEqual((await FocusedControl(page)).id, 'terminal');
-  await page.keyboard.down('Shift');
-  await page.keyboard.press('Tab');
-  assert.equal((await FocusedControl(page)).id, 'terminal');
-  await page.keyboard.press('Tab');
-  await page.keyboard.up('Shift');
-  assert.equal((await FocusedControl(page)).id, 'help-open');
-  await page.focus('.xterm-helper-textarea');
-  const since = await browser.OutputLength(page);
-  await browser.TypeLine(page, '');
-  await browser.TypeLine(page, '3');
-  const answer = (await browser.OutputText(page)).slice(since);
-  assert.ok(!answer.includes('\t'));
-  assert.match(answer, /Please Enter a value for X1/);
-  // From past the last control, Tab starts again at the top.
-  await page.focus('#answer-line button[type="submit"]');
-  await page.keyboard.press('Tab');
+// The controls that `key` reaches one after another from the focus, each
+// outlined, until it leaves the page's last (or first) control.
+async function Walk(page, key) {
   const reached = [];
-  for (let presses = 0; presses < 20; ++presses) {
-    await page.keyboard.press('Tab');
+  for (let presses = 0; presses < 30; ++presses) {
+    await page.keyboard.press(key);
     const control = await FocusedControl(page);
     if (control.id === null || reached.includes(control.id)) break;
     assert.ok(control.outlined, `${control.id} shows no focus`);
     reached.push(control.id);
   }
-  const wanted = ['help-open', 'terminal', 'figure-picture', 'reset-view',
-    'screen-reader', 'figure-switch', 'end-input', 'interrupt', 'answer',
-    'Send'];
-  assert.deepEqual(reached.filter((id) => wanted.includes(id)), wanted);
+  return reached;
+}
+
+// Walking the page by Tab reaches every control in the page's order, each
+// outlined, and Shift+Tab walks back; no Tab reaches the program, and what
+// the learner types next reaches it with no Tab in it.
+test('the keyboard reaches every control in order and back', async () => {
+  const page = await OpenAtMathsMenu(kDevices.laptop);
+  for (const name of ['cross', 'addition']) {
+    await browser.WorkExercise(page, kCases.find((c) => c.name === name));
+    if (name === 'cross') await browser.TypeLine(page, '');
+  }
+  const since = await browser.OutputLength(page);
+  // From past the last control, Tab starts again at the top.
+  await page.focus('#link-open');
+  await Walk(page, 'Tab');
+  const forward = await Walk(page, 'Tab');
+  const wanted = ['figure-switch', 'help-open', 'figure-picture 1',
+    'reset-view 1', 'save-picture 1', 'working 1', 'save-picture 2',
+    'working 2', 'answer', 'Send', 'end-input', 'interrupt', 'link-open'];
+  assert.deepEqual(forward, wanted);
+  await page.focus('#link-open');
+  await page.keyboard.down('Shift');
+  const back = ['link-open', ...await Walk(page, 'Tab')];
+  await page.keyboard.up('Shift');
+  assert.deepEqual(back, wanted.toReversed());
+  assert.equal(await browser.OutputLength(page), since);
+  assert.equal(await page.$eval('#answer', (field) => field.value), '');
+  await page.focus('#answer');
+  await browser.TypeLine(page, '');
+  await browser.TypeLine(page, '3');
+  const answer = (await browser.OutputText(page)).slice(since);
+  assert.ok(!answer.includes('\t'));
+  assert.match(answer, /Please Enter a value for X1/);
   await page.close();
 });
 
-// With a phone's keyboard up the figure gives up its room: the terminal
-// keeps 8 rows and more, the last of them the prompt; with the keyboard
-// down the figure is back.
-test('with a phone keyboard up the terminal keeps its rows', async () => {
-  const page = await OpenAtMathsMenu(kDevices.phone);
-  await browser.WorkExercise(page, kCases[0]);
-  await browser.TypeLine(page, '');
-  await page.setViewport({ ...kDevices.phone, height: 480 });
-  await page.waitForFunction(() =>
-    document.querySelector('#figure-panel svg').clientHeight === 0);
-  const rows = await page.evaluate(() => {
-    const screen = document.querySelector('.xterm-screen')
-      .getBoundingClientRect();
-    const terminal = document.getElementById('terminal')
-      .getBoundingClientRect();
-    const rowHeight = screen.height /
-      document.querySelectorAll('.xterm-rows > div').length;
-    return Math.floor((Math.min(screen.bottom, terminal.bottom,
-      innerHeight) - Math.max(screen.top, terminal.top, 0)) / rowHeight);
+const PictureWidth = async (page) => (await Picture(page)).evaluate(
+  (svg) => svg.getBoundingClientRect().width);
+
+// With a phone's keyboard up, which leaves the page a window 400 px high,
+// the field and the newest question line both lie in what can be seen,
+// the question above the answer line; the figures keep their size, so
+// that the page does not move under the learner's eyes.
+test('with a phone keyboard up the field and the question stay in view',
+  async () => {
+    const page = await OpenAtMathsMenu(kDevices.phone);
+    await browser.WorkExercise(page, kCases[0]);
+    await browser.TypeLine(page, '');
+    const width = await PictureWidth(page);
+    await page.focus('#answer');
+    await page.setViewport({ ...kDevices.phone, height: 400 });
+    await page.waitForFunction(() => visualViewport.height === 400);
+    // The page scrolls to its newest at the next frame.
+    await page.evaluate(() => new Promise((resolve) =>
+      requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    const seen = await page.$eval(browser.kNewestScreen, (screen) => {
+      const texts = [...screen.childNodes].filter((node) =>
+        node.nodeType === Node.TEXT_NODE && node.data.trim() !== '');
+      const last = texts.at(-1);
+      const end = last.data.trimEnd().length;
+      const question = document.createRange();
+      question.setStart(last, last.data.lastIndexOf('\n', end - 1) + 1);
+      question.setEnd(last, end);
+      const { offsetTop, height } = visualViewport;
+      return { view: { top: offsetTop, bottom: offsetTop + height },
+        text: question.toString(),
+        question: question.getBoundingClientRect().toJSON(),
+        field: document.getElementById('answer').getBoundingClientRect()
+          .toJSON(),
+        line: document.getElementById('answer-line').getBoundingClientRect()
+          .top };
+    });
+    assert.equal(seen.text, 'Q) Quit');
+    for (const box of [seen.question, seen.field]) {
+      assert.ok(box.top >= seen.view.top - 1 &&
+        box.bottom <= seen.view.bottom + 1, JSON.stringify(seen));
+    }
+    assert.ok(seen.question.bottom <= seen.line + 1, JSON.stringify(seen));
+    assert.equal(await PictureWidth(page), width);
+    await page.screenshot({ path: path.join(kScreenshots,
+      'phone_keyboard_up.png') });
+    await page.setViewport(kDevices.phone);
+    assert.equal(await PictureWidth(page), width);
+    await page.close();
   });
-  assert.ok(rows >= 8, `${rows} rows`);
-  const lines = (await browser.ScreenLines(page)).filter((line) => line);
-  assert.equal(lines.at(-1), 'Q) Quit');
-  await page.screenshot({ path: path.join(kScreenshots,
-    'phone_keyboard_up.png') });
-  await page.setViewport(kDevices.phone);
-  await page.waitForFunction(() =>
-    document.querySelector('#figure-panel svg').clientHeight > 200);
-  await page.close();
-});
+
+// axe-core's rules, run in the page as it stands.
+async function AccessibilityViolations(page) {
+  await page.evaluate(await readFile(kAxe, 'utf8'));
+  return page.evaluate(async () => (await axe.run()).violations
+    .map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target)}`));
+}
+
+// The page as laid out: how wide it is and its window, the place of each
+// exercise whose Working is wider than its room (a screen left behind
+// clips what it cannot hold, so the page would not show it as wider), the
+// newest picture's box, and each text shown smaller than `smallest` px.
+const Layout = (page, smallest) => page.evaluate((smallest) => {
+  const small = [];
+  const walker = document.createTreeWalker(document.body,
+    NodeFilter.SHOW_TEXT);
+  for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+    const shown = node.parentElement;
+    if (node.data.trim() === '' || shown.getClientRects().length === 0) {
+      continue;
+    }
+    const size = parseFloat(getComputedStyle(shown).fontSize);
+    if (size < smallest) small.push(`"${node.data.trim()}" ${size} px`);
+  }
+  const picture = [...document.querySelectorAll('svg.figure-picture')].at(-1);
+  const wide = [...document.querySelectorAll('.working')]
+    .map((working, index) => working.scrollWidth > working.clientWidth &&
+      index + 1).filter((place) => place);
+  return { width: document.documentElement.scrollWidth,
+    window: document.documentElement.clientWidth, wide,
+    picture: picture.getBoundingClientRect().toJSON(), small };
+}, smallest);
+
+// Six exercises, 3D and 2D, with long numbers in their Working.
+const kSix = ['addition', 'cross', 'lin_inter_far_beyond', 'surface_normal',
+  'distance_largest', 'dot'].map((name) => kCases.find((c) => c.name === name));
+const kScreens = {
+  phone: kDevices.phone,
+  phone_320: { width: 320, height: 640, hasTouch: true, isMobile: true },
+  tablet: kDevices.tablet,
+  laptop: kDevices.laptop,
+  // The laptop's browser at 200 %: half as many CSS pixels, each twice.
+  laptop_200_percent: { width: 640, height: 400, deviceScaleFactor: 2 },
+};
+
+// Then, with Help open and once the run has ended, axe-core finds nothing.
+for (const [screen, viewport] of Object.entries(kScreens)) {
+  test(`after six exercises the ${screen} shows all, and axe-core finds ` +
+    'no violation', async () => {
+    const page = await OpenAtMathsMenu(viewport);
+    for (const [index, exercise] of kSix.entries()) {
+      await browser.WorkExercise(page, exercise);
+      if (index < kSix.length - 1) await browser.TypeLine(page, '');
+    }
+    // The newest exercise from the top of the window down, saved first.
+    await (await Picture(page)).evaluate((svg) =>
+      svg.closest('.exercise').scrollIntoView());
+    await page.screenshot({ path: path.join(kScreenshots,
+      `${screen}_six_exercises.png`) });
+    const layout = await Layout(page, kSmallestText);
+    assert.ok(layout.width <= layout.window, JSON.stringify(layout));
+    assert.deepEqual(layout.wide, [], 'Working wider than its room');
+    const { left, right, width, height } = layout.picture;
+    assert.ok(width >= kSmallestPicture && height >= kSmallestPicture,
+      JSON.stringify(layout.picture));
+    assert.ok(left >= 0 && right <= layout.window,
+      JSON.stringify(layout.picture));
+    assert.deepEqual(layout.small, []);
+    assert.deepEqual(await AccessibilityViolations(page), [], 'six exercises');
+    await page.click('#help-open');
+    assert.deepEqual(await AccessibilityViolations(page), [], 'Help open');
+    await page.keyboard.press('Escape');
+    // Ctrl-D in the empty field, which no touch screen asks to confirm.
+    await page.focus('#answer');
+    await browser.PressControl(page, 'd');
+    await browser.WaitForScreen(page, 'Quillary has ended.');
+    assert.deepEqual(await AccessibilityViolations(page), [], 'ended');
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+}

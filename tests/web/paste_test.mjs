@@ -1,6 +1,7 @@
 // Long pastes into the page in headless Chromium: sessions adding thousands
 // of weapons play through with every line read, no task on the page's main
-// thread takes over 200 ms, and the time grows with the paste's length.
+// thread takes over 200 ms, the page stays light, with the end in its
+// newest screen, and the time grows with the paste's length.
 //   node --test paste_test.mjs   (QUILLARY_PAGE: the built quillary.html,
 //                                 with quillary.js beside it)
 import { after, before, test } from 'node:test';
@@ -11,6 +12,7 @@ import * as browser from './browser.mjs';
 
 const { kPage } = browser;
 const kLongestTask = 200;
+const kMostElements = 30000;
 const kMaximumGrowth = 10;
 
 let chromium;
@@ -25,20 +27,34 @@ function NodeOutput(session) {
 }
 
 // Pastes a session adding `count` weapons at the first prompt; returns its
-// times (browser.TimePaste) and the program's output, clears taken out.
+// times (browser.TimePaste), the program's output, clears taken out, and
+// its last screen; and of the page after, its count of elements and the
+// program's text in its newest screen.
 async function PasteWeapons(count) {
   const { page } = await browser.OpenPage(chromium, kPage);
   await browser.WaitForAnswer(page, 0);
   const session = browser.WeaponsSession(count);
   const times = await browser.TimePaste(page, session);
-  const output = await browser.OutputWithoutClears(page);
+  const screens = (await browser.OutputBytes(page)).split(browser.kClear);
+  const shown = await page.$eval(browser.kNewestScreen, (screen) => ({
+    elements: document.getElementsByTagName('*').length,
+    newest: [...screen.childNodes].filter((node) =>
+      node.nodeType === Node.TEXT_NODE).map((node) => node.data).join(''),
+  }));
   await page.close();
-  return { session, times, output };
+  return { session, times, output: screens.join(''),
+    lastScreen: screens.at(-1), shown };
 }
 
-test('20,000 weapons pasted play through without a long task', async () => {
-  const { session, times, output } = await PasteWeapons(20000);
+test('20,000 weapons pasted play through without a long task, the page ' +
+  'light and its end shown', async (t) => {
+  const { session, times, output, lastScreen, shown } =
+    await PasteWeapons(20000);
+  t.diagnostic(`${shown.elements} elements in the page after; the longest ` +
+    `task ${times.longestTask} ms, all shown after ${times.shown} ms`);
   assert.ok(output === NodeOutput(session), 'not the output Node gives');
+  assert.ok(shown.elements <= kMostElements, `${shown.elements} elements`);
+  assert.equal(shown.newest, lastScreen);
   assert.ok(times.longestTask <= kLongestTask,
     `a task took ${times.longestTask} ms`);
 });

@@ -99,27 +99,49 @@ for (const text of ['Zoë', 'Ada Lovelace', '2718']) {
   }
 }
 
-test('a tap on the terminal leaves the focus in the answer line', async () => {
-  const { page } = await browser.OpenPage(chromium, kPage, kPhone);
-  // The terminal opens in a task of its own: by the greeting it is there.
-  await browser.WaitForScreen(page, kGreeting);
-  await page.evaluate(() => {
-    window.terminalFocused = 0;
-    document.querySelector('.xterm-helper-textarea')
-      .addEventListener('focus', () => { window.terminalFocused += 1; });
+// Taps the first line of the newest screen's text, brought into view.
+async function TapNewestText(page) {
+  const { x, y } = await page.$eval(browser.kNewestScreen, (screen) => {
+    const line = document.createRange();
+    line.setStart(screen.firstChild, 0);
+    line.setEnd(screen.firstChild, 1);
+    screen.scrollIntoView({ block: 'start' });
+    const box = line.getBoundingClientRect();
+    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
   });
-  await page.tap('.xterm-screen');
+  await page.touchscreen.tap(x, y);
+}
+
+// The on-screen keyboard stays open: the field never loses the focus, not
+// even for a moment, whatever of the transcript is tapped.
+test('a tap on the transcript, a figure\'s Reset view or a Working\'s ' +
+  'summary leaves the focus in the answer line', async () => {
+  const page = await OpenAtGreeting();
+  await page.$eval('#answer', (field) => {
+    window.answerBlurred = 0;
+    field.addEventListener('blur', () => { window.answerBlurred += 1; });
+  });
+  await TapNewestText(page);
   assert.equal(await Focused(page), 'answer');
-  await page.keyboard.sendCharacter('Ada');
-  await page.keyboard.press('Enter');
-  await browser.WaitForScreen(page, 'Hello Ada, Please Select');
-  assert.equal(await page.evaluate(() => window.terminalFocused), 0);
+  for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
+  await browser.WorkExercise(page,
+    { menu: '8', first: ['1', '2', '3'], second: ['4', '5', '6'] });
+  const newest = browser.kNewestScreen;
+  for (const tapped of [`${newest} .reset-view`, `${newest} .working summary`,
+    'text']) {
+    if (tapped === 'text') await TapNewestText(page);
+    else await page.tap(tapped);
+    assert.equal(await Focused(page), 'answer', tapped);
+  }
+  await browser.TypeLine(page, '');
+  assert.ok((await browser.ScreenLines(page)).includes('2) VectorAddition'));
+  assert.equal(await page.evaluate(() => window.answerBlurred), 0);
   await page.close();
 });
 
 // Each button against its key: the same lines, then the button tapped on a
-// phone or the key pressed in the terminal on a desktop, must give the same
-// output and the same note, and after Start again or Enter a fresh run.
+// phone or the key pressed in the answer line on a desktop, must give the
+// same output and the same note, and after Start again or Enter a fresh run.
 async function PlayEnding(viewport, { unfinished, end, note }, restart) {
   const page = await OpenAtGreeting(viewport);
   await page.keyboard.sendCharacter('Ada');
@@ -136,6 +158,13 @@ async function PlayEnding(viewport, { unfinished, end, note }, restart) {
 }
 
 const Tap = (id) => (page) => page.tap(`#${id}`);
+// On a touch screen End input and Interrupt ask first once the run holds
+// lines; the confirming button then acts.
+const TapAndConfirm = (id) => async (page) => {
+  await page.tap(`#${id}`);
+  await page.waitForSelector('#confirm[open]');
+  await page.tap('#confirm-yes');
+};
 const Press = (letter) => (page) => browser.PressControl(page, letter);
 // Ctrl-D ends the input at an empty prompt; Ctrl-C drops a line half typed.
 const kButtons = [
@@ -150,9 +179,11 @@ for (const [name, id, ending] of kButtons) {
       { ...ending, end: Press(ending.key) },
       (page) => page.keyboard.press('Enter'));
     await byKey.page.close();
-    const byButton = await PlayEnding(kPhone, { ...ending, end: Tap(id) },
+    const byButton = await PlayEnding(kPhone,
+      { ...ending, end: TapAndConfirm(id) },
       async (page) => {
-        const usable = await page.$$eval('.keys button', (buttons) => buttons
+        const usable = await page.$$eval('#end-input, #interrupt, ' +
+          '#start-again', (buttons) => buttons
           .filter((button) => !button.disabled).map((button) => button.id));
         assert.deepEqual(usable, ['start-again']);
         await Tap('start-again')(page);
@@ -168,8 +199,8 @@ for (const [name, id, ending] of kButtons) {
   });
 }
 
-// A whole session pasted into the field is typeahead, as pasted into the
-// terminal: every line is read in turn, as the transcript's output shows.
+// A whole session pasted into the field is typeahead, as in a terminal:
+// every line is read in turn, as the transcript's output shows.
 test('a session pasted into the answer line plays through', async () => {
   const name = path.join(browser.kTranscripts, 'weapons',
     'bow_fire_reload_list');
@@ -181,7 +212,7 @@ test('a session pasted into the answer line plays through', async () => {
     field.dispatchEvent(new ClipboardEvent('paste',
       { clipboardData, cancelable: true }));
   }, session);
-  await page.tap('#end-input');
+  await TapAndConfirm('end-input')(page);
   await browser.WaitForScreen(page, kEnded);
   const output = await browser.OutputWithoutClears(page);
   assert.equal(output, await readFile(`${name}.out`, 'latin1'));
@@ -243,13 +274,14 @@ const kWorkings = [
     third: ['-1', '0', '4'] },
 ];
 
-// The vectors of the Working (a "(" and its ")" with a comma between) that
-// run over more than one line although, side by side, their <math>
-// elements fit on one, or that break after anything but a comma. A line
-// breaks only between <math> elements: one that starts left of the end of
-// the one before starts a line.
+// The vectors of the newest Working (a "(" and its ")" with a comma
+// between) that run over more than one line although, side by side, their
+// <math> elements fit on one, or that break after anything but a comma. A
+// line breaks only between <math> elements: one that starts left of the
+// end of the one before starts a line.
 const CutVectors = (page) => page.$$eval(
-  '#working li > p:not(.working-note)', (lines) => lines.flatMap((line) => {
+  `${browser.kNewestScreen} .working li > p:not(.working-note)`,
+  (lines) => lines.flatMap((line) => {
     const maths = [...line.querySelectorAll('math')];
     const boxes = maths.map((math) => math.getBoundingClientRect());
     const rows = [0];
@@ -282,20 +314,90 @@ const CutVectors = (page) => page.$$eval(
     return cut;
   }));
 
-test('on a phone the Working keeps each vector that fits on a line whole',
+// How the newest screen lays out its exercise: whether the result line is
+// right before the figure and Working in the same screen, whether the
+// page scrolls sideways, and the words of the newest screens' text that
+// are split across lines though narrower than the line.
+const ExerciseLayout = (page, result) => page.evaluate((screenSelector,
+  resultLine) => {
+  const screen = document.querySelector(screenSelector);
+  const exercise = screen.querySelector(':scope > .exercise');
+  const before = exercise?.previousSibling?.textContent ?? '';
+  const room = screen.clientWidth;
+  const split = [];
+  for (const shown of [...document.querySelectorAll('#transcript > .screen')]
+    .slice(-3)) {
+    for (const node of shown.childNodes) {
+      if (node.nodeType !== Node.TEXT_NODE) continue;
+      for (const { 0: word, index } of node.textContent.matchAll(/\S+/g)) {
+        const range = document.createRange();
+        range.setStart(node, index);
+        range.setEnd(node, index + word.length);
+        const rects = [...range.getClientRects()];
+        const width = rects.reduce((sum, rect) => sum + rect.width, 0);
+        if (rects.length !== 1 && width < room) split.push(word);
+      }
+    }
+  }
+  const page = document.scrollingElement;
+  return {
+    resultThenExercise: before.split('\n').at(-1) === resultLine &&
+      !!exercise.querySelector(':scope > figure.exercise-figure svg') &&
+      !!exercise.querySelector(':scope > details.working[open]'),
+    sideways: page.scrollWidth - page.clientWidth,
+    split,
+  };
+}, browser.kNewestScreen, result);
+
+// Whether the field and the newest screen's last line can be seen, above
+// the field, in the visual viewport.
+const NewestInView = (page) => page.evaluate((screenSelector) => {
+  const viewport = window.visualViewport;
+  const Within = ({ top, bottom }) => top >= viewport.offsetTop - 1 &&
+    bottom <= viewport.offsetTop + viewport.height + 1;
+  const screen = document.querySelector(screenSelector);
+  const text = [...screen.childNodes].filter((node) => node.textContent.trim())
+    .at(-1);
+  const line = document.createRange();
+  line.selectNodeContents(text);
+  const last = [...line.getClientRects()].at(-1);
+  const field = document.getElementById('answer').getBoundingClientRect();
+  const form = document.getElementById('answer-line').getBoundingClientRect();
+  return { field: Within(field), lastLine: Within(last) &&
+    last.bottom <= form.top + 1 };
+}, browser.kNewestScreen);
+
+// Six exercises, 2-D and 3-D, in one scroll on a small and a common phone:
+// each result with its figure and Working after it, nothing wider than
+// the window, no word of the program's split, no vector of the Working
+// cut that fits on a line; with the keyboard up (the window 400 pixels
+// high), the field and the newest line still in view.
+const kSixExercises = [...kWorkings,
+  { menu: '2', first: ['1', '2'], second: ['3', '4'] }];
+const kPhones = [{ ...kPhone, width: 320, height: 640 }, kPhone];
+
+for (const viewport of kPhones) {
+  test(`on a ${viewport.width}x${viewport.height} phone six exercises stay ` +
+    'in one scroll, each vector of the Working that fits on a line whole',
   async () => {
-    const page = await OpenAtGreeting();
+    const page = await OpenAtGreeting(viewport);
     for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
     const cut = [];
-    for (const exercise of kWorkings) {
-      await browser.WorkExercise(page, exercise);
-      await page.$eval('#working', (section) => { section.open = true; });
+    for (const exercise of kSixExercises) {
+      const result = await browser.WorkExercise(page, exercise);
+      assert.deepEqual(await ExerciseLayout(page, result),
+        { resultThenExercise: true, sideways: 0, split: [] }, result);
       cut.push(...await CutVectors(page));
-      await browser.TypeLine(page, '');
+      if (exercise !== kSixExercises.at(-1)) await browser.TypeLine(page, '');
     }
     assert.deepEqual(cut, []);
+    await page.setViewport({ ...viewport, height: 400 });
+    await page.evaluate(() => new Promise((resolve) =>
+      requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    assert.deepEqual(await NewestInView(page), { field: true, lastLine: true });
     await page.close();
   });
+}
 
 // axe-core's rules, run in the page as it stands.
 async function AccessibilityViolations(page) {
@@ -313,23 +415,21 @@ const kAudits = [
       await page.keyboard.sendCharacter(line);
       await page.keyboard.press('Enter');
     }
-    await page.waitForSelector('#figure-panel [data-role="result"]');
+    await page.waitForSelector('.exercise-figure [data-role="result"]');
   }],
   ['with a figure that turns', kPhone, async (page) => {
     for (const line of ['Ada', '2', '8', '3', '-2', '5', '-1', '4', '2']) {
       await page.keyboard.sendCharacter(line);
       await page.keyboard.press('Enter');
     }
-    await page.waitForSelector('#figure-panel [data-role="result"]');
+    await page.waitForSelector('.exercise-figure [data-role="result"]');
   }],
   ['with the working open', kPhone, async (page) => {
     for (const line of ['Ada', '2', '7', '3', '4', '-1', '2']) {
       await page.keyboard.sendCharacter(line);
       await page.keyboard.press('Enter');
     }
-    await page.waitForSelector('#working:not([hidden]) summary');
-    await page.tap('#working summary');
-    await page.waitForSelector('#working[open] math');
+    await page.waitForSelector('.working[open] math');
   }],
   ['after a run has ended', kPhone, async (page) => {
     await page.tap('#end-input');

@@ -1,7 +1,7 @@
 // The working and the prompt hint in headless Chromium: each vector
 // exercise typed into a fresh page, on a laptop and on a phone. The Working
-// section must show the operands as typed and end in the number the
-// terminal printed, legibly and within the page's width; the hint beside
+// in the transcript must show the operands as typed and end in the number
+// the program printed, legibly and within the page's width; the hint under
 // the answer line must say what each prompt takes and, after a refused
 // line, why. The Working sections are saved as screenshots in
 // QUILLARY_FIGURES (working_<device>_<exercise>.png), to be looked at.
@@ -16,6 +16,7 @@ const kGreeting = 'What would you like me to call you?';
 const kScreenshots = process.env.QUILLARY_FIGURES ?? 'build-web/figures';
 const kLaptop = { width: 1280, height: 800 };
 const kSmallestText = 14;
+const kNarrowPhone = { ...browser.kPhone, width: 320, height: 640 };
 
 // One case of each exercise, with negative, zero and clamped operands;
 // `refused`, typed before the first operand (or before t), must be refused
@@ -58,10 +59,11 @@ async function ExpectHint(page, wanted) {
   return hint;
 }
 
-// The Working section as a reader sees it: whether it is open, the numbers
-// of its operands and of its last step (each minus sign read as the
-// program's "-"), its notes, and the size of its smallest text.
-const Working = (page) => page.$eval('#working', (section) => {
+// The newest exercise's Working as a reader sees it: whether it is open,
+// the numbers of its operands and of its last step (each minus sign read as
+// the program's "-"), its notes, and the size of its smallest text.
+const Working = (page) => page.$$eval('.working', (sections) => {
+  const section = sections.at(-1);
   // The 1 of p_1 is a name, not a number of the working.
   const Numbers = (element) => [...element?.querySelectorAll('mn') ?? []]
     .filter((number) => !number.closest('msub'))
@@ -82,7 +84,7 @@ const Working = (page) => page.$eval('#working', (section) => {
 
 // Types the exercise into the page at the maths menu, checking the hint
 // at its first operand and at t, and after the refused line; returns the
-// result line the terminal printed.
+// result line the program printed.
 async function WorkWithHints(page, exercise) {
   const { menu, first, second = [], third = [], tenths, refused } = exercise;
   await browser.TypeLine(page, menu);
@@ -118,6 +120,7 @@ async function OpenAtMathsMenu(viewport) {
       (error) => errors.push(error.stack ?? String(error))));
   await browser.WaitForScreen(page, kGreeting);
   await ExpectHint(page, /a name/);
+  await page.focus('#answer');
   for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
   await ExpectHint(page, /choice from the menu/);
   return { page, errors };
@@ -144,11 +147,19 @@ function AssertWorking(working, exercise, line) {
 
 // The screen as the learner sees it with the working scrolled into view.
 async function Screenshot(page, device, exercise) {
-  await page.$eval('#working', (section) => section.scrollIntoView());
+  await page.$$eval('.working',
+    (sections) => sections.at(-1).scrollIntoView());
   await page.screenshot({
     path: path.join(kScreenshots, `working_${device}_${exercise.name}.png`),
   });
 }
+
+// How wide the page and the newest Working are, and the Working's room.
+const Widths = (page) => page.$$eval('.working', (sections) => ({
+  page: document.documentElement.scrollWidth,
+  working: sections.at(-1).scrollWidth,
+  room: sections.at(-1).clientWidth,
+}));
 
 for (const exercise of kExercises) {
   test(`${exercise.name}: its working ends in the printed result, and ` +
@@ -169,23 +180,22 @@ for (const exercise of kExercises) {
     await page.close();
   });
 
-  test(`${exercise.name} on a phone: the working opens, legible and ` +
+  // The phone held upright, then the narrowest phone.
+  test(`${exercise.name} on a phone: the working is open, legible and ` +
     'no wider than the page', async () => {
     const { page, errors } = await OpenAtMathsMenu(browser.kPhone);
     const line = await browser.WorkExercise(page, exercise);
-    assert.equal((await Working(page)).open, false);
-    await page.tap('#working summary');
-    const working = await Working(page);
-    assert.equal(working.open, true);
-    AssertWorking(working, exercise, line);
-    const widths = await page.evaluate(() => ({
-      page: document.documentElement.scrollWidth,
-      working: document.querySelector('#working').scrollWidth,
-      room: document.querySelector('#working').clientWidth,
-    }));
-    assert.ok(widths.page <= browser.kPhone.width, JSON.stringify(widths));
-    assert.ok(widths.working <= widths.room, JSON.stringify(widths));
-    await Screenshot(page, 'phone', exercise);
+    for (const [device, viewport] of [['phone', browser.kPhone],
+      ['phone_320', kNarrowPhone]]) {
+      await page.setViewport(viewport);
+      const working = await Working(page);
+      assert.equal(working.open, true);
+      AssertWorking(working, exercise, line);
+      const widths = await Widths(page);
+      assert.ok(widths.page <= viewport.width, JSON.stringify(widths));
+      assert.ok(widths.working <= widths.room, JSON.stringify(widths));
+      await Screenshot(page, device, exercise);
+    }
     assert.deepEqual(errors, []);
     await page.close();
   });

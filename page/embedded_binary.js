@@ -20,3 +20,16 @@ Module.instantiateWasm = (imports, receiveInstance) => {
     .catch((error) => abort(error));
   return {};
 };
+// A run ends by exit(), which Emscripten carries out by throwing an
+// ExitStatus. After a read that throw comes out of the promise that resumed
+// the program, which nothing holds, and Firefox reports that rejection even
+// when the page cancels it. So the program is resumed through a promise
+// whose rejection is handled here: an ExitStatus, the run's normal end,
+// goes no further; anything else is reported as any uncaught error is.
+Module.preRun = [() => {
+  Asyncify.handleAsync = (startAsync) => Asyncify.handleSleep((wakeUp) => {
+    startAsync().then(wakeUp).catch((reason) => {
+      if (!reason || reason.name !== 'ExitStatus') reportError(reason);
+    });
+  });
+}];

@@ -51,9 +51,9 @@ const kCpuSlowdown = 4;
 
 const kTargets = {
   headerAfterFloor: 300,
-  greeting: 2000,
-  greetingToFloor: 3,
-  longestTask: 100,
+  greeting: 1300,
+  greetingToFloor: 2,
+  longestTask: 50,
   blocking: 200,
   lighthousePerformance: 0.95,
   fileBytes: 1000000,

@@ -58,11 +58,14 @@ export function ToMathMl([name, ...parts]) {
 
 // Where a line may break: before an "=", and before a "+" or "−" outside
 // every bracket, of the outer level; and after each comma of a vector
-// there, and before a "+" or "−" of a component's own, as a cross product
-// of long numbers is wider than a phone, but only where the vector's link
-// is wider than the line.
+// there, and before a "+" or "−" of a component's own, and before the dot
+// of a product, as a cross product of long numbers is wider than a phone,
+// but only where the link is wider than the line.
 const kBreaksBefore = ['=', '+', '\u2212'];
 const kComponentBreaksBefore = ['+', '\u2212'];
+// A product of long numbers may break before its dot, where its link is
+// wider than the line.
+const kTimes = '·';
 
 // First in its <math>, an operator would be taken for a sign and lose its
 // spacing.
@@ -99,6 +102,8 @@ export function Links(math) {
     if (name === 'mo' && text === ')') depth -= 1;
     if (name === 'mo' && depth === 0 && kBreaksBefore.includes(text)) {
       links.push([[Infix(text)]]);
+    } else if (name === 'mo' && depth === 0 && text === kTimes) {
+      parts.push([Infix(text)]);
     } else if (name === 'tuple') {
       parts.at(-1).push(Tag('mo', ['(']));
       node[1].forEach((component, index) => {

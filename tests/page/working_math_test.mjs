@@ -57,14 +57,16 @@ const kSquares = [ax, ['mo', '·'], ax, ['mo', '+'], ay, ['mo', '·'], ay,
 const Text = (tree) => typeof tree === 'string' ? tree
   : tree.children.map(Text).join('');
 
-test('a step breaks before "=", "+" and "−", and a vector only after its ' +
-  'commas and its components\' own "+" and "−" where its link is too long', () => {
+test('a step breaks before "=", "+" and "−"; a product before its dot, and a ' +
+  'vector after its commas and its components\' own "+" and "−", only ' +
+  'where its link is too long', () => {
   for (const [math, links] of [
-    [kSquares, [['ax·ax'], ['+ay·ay'], ['=3·3'], ['+4·4'], ['=9'], ['+16'],
-      ['=25']]],
+    // A product is one link, in parts before its dot.
+    [kSquares, [['ax', '·ax'], ['+ay', '·ay'], ['=3', '·3'], ['+4', '·4'],
+      ['=9'], ['+16'], ['=25']]],
     // Not inside brackets: "(1 − t)" stays whole.
     [[['mo', '('], ['mn', '1'], ['mo', '\u2212'], ['mi', 't'], ['mo', ')'],
-      ['mo', '·'], a, ['mo', '+'], ['mi', 't']], [['(1\u2212t)·a'], ['+t']]],
+      ['mo', '·'], a, ['mo', '+'], ['mi', 't']], [['(1\u2212t)', '·a'], ['+t']]],
     [[['norm', [a]], ['mo', '='], ['sqrt', [['mn', '25']]], ['mo', '='],
       ['mn', '5']], [['|a|'], ['=25'], ['=5']]],
     // A vector is one link with the "=" before it, in parts after its

@@ -13,17 +13,13 @@ test('sent texts wait oldest first and a line ends after its newline', () => {
   assert.ok(chunks.empty);
   for (const text of ['a\n', '', 'b']) chunks.push(text);
   const taken = [];
-  while (!chunks.empty) {
-    taken.push(chunks.oldest);
-    chunks.shift();
-  }
+  for (; !chunks.empty; chunks.shift()) taken.push(chunks.oldest);
   assert.deepEqual(taken, ['a\n', '', 'b']);
   chunks.push('c');
   chunks.clear();
   assert.ok(chunks.empty);
-  for (const [text, start, end] of [
-    ['ab\ncd\n', 0, 3], ['ab\ncd\n', 3, 6], ['ab\ncd', 3, 5], ['', 0, 0],
-    ['\n\n', 1, 2]]) {
+  for (const [text, start, end] of [['ab\ncd\n', 0, 3], ['ab\ncd\n', 3, 6],
+    ['ab\ncd', 3, 5], ['', 0, 0], ['\n\n', 1, 2]]) {
     assert.equal(LineEnd(text, start), end, JSON.stringify([text, start]));
   }
 });
@@ -33,13 +29,10 @@ test('sent texts wait oldest first and a line ends after its newline', () => {
 test('each read takes one line, a long one over several reads', async () => {
   const taken = [];
   const reads = new ReadQueue((line) => taken.push(line));
-  reads.send('abcdef\ngh\n');
-  reads.send('ij');
-  reads.send('');
-  const decoder = new TextDecoder();
+  for (const text of ['abcdef\ngh\n', 'ij', '']) reads.send(text);
   const got = [];
   for (let read = 0; read < 5; ++read) {
-    got.push(decoder.decode(await reads.read(4)));
+    got.push(new TextDecoder().decode(await reads.read(4)));
   }
   assert.deepEqual(got, ['abcd', 'ef\n', 'gh\n', 'ij', '']);
   assert.deepEqual(taken, ['abcdef\n', 'gh\n', 'ij', '']);
@@ -52,9 +45,8 @@ test('each read takes one line, a long one over several reads', async () => {
 test('Up and Down go through the lines sent, then back to the typing', () => {
   const history = new LineHistory();
   for (const line of ['a', '', 'b', 'b']) history.add(line);
-  const steps = [['back', 'b'], ['back', 'a'], ['back', null],
-    ['forward', 'b'], ['forward', 'typ'], ['forward', null]];
-  for (const [step, wanted] of steps) {
+  for (const [step, wanted] of [['back', 'b'], ['back', 'a'], ['back', null],
+    ['forward', 'b'], ['forward', 'typ'], ['forward', null]]) {
     assert.equal(step === 'back' ? history.back('typ') : history.forward(),
       wanted, step);
   }
@@ -63,9 +55,8 @@ test('Up and Down go through the lines sent, then back to the typing', () => {
 });
 
 test('only an unfinished clear sequence at the end is held back', () => {
-  for (const [text, held] of [
-    ['text', 0], ['text\x1b', 1], ['text\x1b[H\x1b[', 5],
-    ['text\x1b[H\x1b[2J', 0], ['\x1b[1m', 0], ['a\x1b[Hb', 0]]) {
+  for (const [text, held] of [['text', 0], ['text\x1b', 1], ['\x1b[1m', 0],
+    ['text\x1b[H\x1b[', 5], ['text\x1b[H\x1b[2J', 0], ['a\x1b[Hb', 0]]) {
     assert.equal(UnfinishedClear(text), held, JSON.stringify(text));
   }
 });

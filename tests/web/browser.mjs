@@ -2,7 +2,8 @@
 // with no network of its own and a fresh profile, and opens the built page
 // with a record of the program's output and of every request made.
 import puppeteer from 'puppeteer-core';
-import { mkdtemp, rm } from 'node:fs/promises';
+import { mkdtemp, readFile, rm } from 'node:fs/promises';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -15,8 +16,15 @@ export const kPage = process.env.QUILLARY_PAGE ?? 'build-web/quillary.html';
 export const kTranscripts = path.join(
   path.dirname(fileURLToPath(import.meta.url)), '..', 'transcripts');
 export const kClear = '\x1b[H\x1b[2J';
-// A phone's screen, held upright, that is touched.
+export const kGreeting = 'What would you like me to call you?';
+export const kEnded = '[Quillary has ended. Press Enter to start again.]';
+export const kInterrupted =
+  '[Quillary was interrupted. Press Enter to start again.]';
+export const kScreenshots = process.env.QUILLARY_FIGURES ?? 'build-web/figures';
+// A phone's screen, held upright, that is touched; a small one; a laptop's.
 export const kPhone = { width: 390, height: 844, hasTouch: true, isMobile: true };
+export const kSmallPhone = { ...kPhone, width: 320, height: 640 };
+export const kLaptop = { width: 1280, height: 800 };
 
 // Without these Chromium reaches for the network (updates, sync, field
 // trials) and, as root, refuses to start sandboxed.
@@ -103,16 +111,17 @@ export const OutputBytes = (page) =>
 // where nothing is cleared.
 export const OutputWithoutClears = async (page) =>
   (await OutputBytes(page)).replaceAll(kClear, '');
-export const OutputText = (page) =>
-  page.evaluate(() => {
-    const bytes = new Uint8Array(window.quillaryOutputLength);
-    let at = 0;
-    for (const chunk of window.quillaryOutput) {
-      bytes.set(chunk, at);
-      at += chunk.length;
-    }
-    return new TextDecoder().decode(bytes);
-  });
+// In the page: the output from byte `from` on, decoded.
+function OutputFrom(from) {
+  const bytes = new Uint8Array(window.quillaryOutputLength);
+  let at = 0;
+  for (const chunk of window.quillaryOutput) {
+    bytes.set(chunk, at);
+    at += chunk.length;
+  }
+  return new TextDecoder().decode(bytes).slice(from);
+}
+export const OutputText = (page) => page.evaluate(OutputFrom, 0);
 export const OutputLength = (page) =>
   page.evaluate(() => window.quillaryOutputLength);
 
@@ -202,8 +211,7 @@ export async function TimePaste(page, text) {
       const newest = document.querySelector(
         '#transcript > .screen:last-of-type');
       if (!newest.textContent.includes('start again.]')) {
-        setTimeout(WaitForNote, 20);
-        return;
+        return setTimeout(WaitForNote, 20);
       }
       times.shown = since();
       // Long tasks are reported after they end: give the last one time.
@@ -224,10 +232,12 @@ export async function TimePaste(page, text) {
   }), text);
 }
 
-// Types `line` and Enter where the focus is, and waits for the answer.
-export async function TypeLine(page, line) {
+// Types `line` (as an input method inserts it, or `byKeys` key by key) and
+// Enter where the focus is, and waits for the answer.
+export async function TypeLine(page, line, byKeys = false) {
   const since = await OutputLength(page);
-  if (line) await page.keyboard.sendCharacter(line);
+  if (line && byKeys) await page.keyboard.type(line);
+  else if (line) await page.keyboard.sendCharacter(line);
   await page.keyboard.press('Enter');
   await WaitForAnswer(page, since);
 }
@@ -244,15 +254,8 @@ export async function WorkExercise(page, exercise) {
   }
   // The program's own output, not the screen, which may still show the
   // request of the exercise before.
-  await page.waitForFunction((from, wanted) => {
-    const bytes = new Uint8Array(window.quillaryOutputLength);
-    let at = 0;
-    for (const chunk of window.quillaryOutput) {
-      bytes.set(chunk, at);
-      at += chunk.length;
-    }
-    return new TextDecoder().decode(bytes).slice(from).includes(wanted);
-  }, { timeout: 10000, polling: 50 }, since, kContinue);
+  await page.waitForFunction(`(${OutputFrom})(${since}).includes(${
+    JSON.stringify(kContinue)})`, { timeout: 10000, polling: 50 });
   const lines = (await OutputText(page)).slice(since).split('\n');
   return lines[lines.indexOf(kContinue) - 1];
 }
@@ -270,7 +273,11 @@ export function PrintedResult(line) {
 // The newest figure as drawn on the screen, in CSS pixels: the box and
 // colour of every text, of every arrowhead and of every dot, the strokes of
 // the vectors (each with its role), the drawn length of each vector and the
-// picture's box.
+// picture's box; and its lines: each piece of its grid and axes (and the
+// strokes drawn with them, which labels keep off), its tick marks, each axis
+// whole (from its first tick mark to its last, as they are drawn from its
+// negative end), the number of a plane figure's axes, the tick values of
+// each axis, and the numbers of each vector of the figure (an inset's aside).
 export const FigureGeometry = (page) => page.evaluate(() => {
   const svg = [...document.querySelectorAll(
     '.exercise-figure .figure-picture')].at(-1);
@@ -278,10 +285,13 @@ export const FigureGeometry = (page) => page.evaluate(() => {
     const { left, top, right, bottom } = element.getBoundingClientRect();
     return { left, top, right, bottom };
   };
-  const ToScreen = (element, x, y) => {
+  const ToScreen = (element, names) => {
+    const [x, y] = names.map((name) => element[name].baseVal.value);
     const point = new DOMPoint(x, y).matrixTransform(element.getScreenCTM());
     return [point.x, point.y];
   };
+  const Ends = (line) => ({ from: ToScreen(line, ['x1', 'y1']),
+    to: ToScreen(line, ['x2', 'y2']) });
   const RoleOf = (element) =>
     element.closest('[data-role]')?.dataset.role ?? null;
   const texts = [...svg.querySelectorAll('text')].filter(
@@ -290,17 +300,78 @@ export const FigureGeometry = (page) => page.evaluate(() => {
     fill: getComputedStyle(text).fill }));
   const heads = [...svg.querySelectorAll('.arrow polygon, .arrow circle')]
     .map((head) => ({ role: RoleOf(head), ...Box(head) }));
-  const strokes = [...svg.querySelectorAll('.arrow line')].map((line) => {
-    const [x1, y1, x2, y2] = ['x1', 'y1', 'x2', 'y2']
-      .map((name) => line[name].baseVal.value);
-    return { role: RoleOf(line), from: ToScreen(line, x1, y1),
-      to: ToScreen(line, x2, y2) };
-  });
+  const strokes = [...svg.querySelectorAll('.arrow line')]
+    .map((line) => ({ role: RoleOf(line), ...Ends(line) }));
   const extents = [...svg.querySelectorAll('.arrow')].map((arrow) => {
     const box = Box(arrow);
     return { role: RoleOf(arrow), inset: !!arrow.closest('.inset'),
       extent: Math.hypot(box.right - box.left, box.bottom - box.top) };
   });
+  const axes = {};
+  const marks = [];
+  const insets = [...svg.querySelectorAll('.inset > rect')].map(Box);
+  for (const mark of svg.querySelectorAll('circle[data-axis]')) {
+    const at = ToScreen(mark, ['cx', 'cy']);
+    (axes[mark.dataset.axis] ??= { from: at }).to = at;
+    // An inset hides the marks under it.
+    if (!insets.some((box) => at[0] > box.left && at[0] < box.right &&
+      at[1] > box.top && at[1] < box.bottom)) marks.push(at);
+  }
+  const grid = [...svg.querySelectorAll(':scope > line')];
+  // The axes of a plane figure: its lines at 0 across and up.
+  const zeroLines = grid.filter((line) =>
+    line.getAttribute('stroke') === '#9a9a9a').map((line) =>
+    (line.x1.baseVal.value === line.x2.baseVal.value ? 'up'
+      : line.y1.baseVal.value === line.y2.baseVal.value ? 'across' : ''));
   return { panel: Box(svg), texts, heads, strokes, extents,
-    shown: svg.getBoundingClientRect().width > 0 };
+    shown: svg.getBoundingClientRect().width > 0,
+    planeAxes: new Set(zeroLines.filter((way) => way)).size, marks,
+    grid: grid.map(Ends), axes,
+    ticks: [...svg.querySelectorAll('text[data-axis]')].map((text) => ({
+      axis: text.dataset.axis, text: text.textContent,
+      ...text.getBoundingClientRect().toJSON() })),
+    vectors: [...svg.querySelectorAll(':scope > g[data-role]')]
+      .filter((group) => group.querySelector('.arrow line'))
+      .map((group) => ({ role: group.dataset.role,
+        at: ['x', 'y', 'z'].map((key) => Number(group.dataset[key])) })) };
 });
+
+// The page on `viewport` (the browser's window if none) at the greeting,
+// `prepare` as OpenPage's; `page.errors` collects the errors it throws and
+// `page.requests` the URLs it asks for.
+export async function OpenAtGreeting(chromium, viewport, prepare) {
+  const { page, requests } = await OpenPage(chromium, kPage, viewport,
+    async (tab) => {
+      tab.errors = [];
+      tab.on('pageerror',
+        (error) => tab.errors.push(error.stack ?? String(error)));
+      await prepare?.(tab);
+    });
+  page.requests = requests;
+  await WaitForScreen(page, kGreeting);
+  return page;
+}
+
+// As OpenAtGreeting, then Ada at the maths menu.
+export async function OpenAtMathsMenu(chromium, viewport, prepare) {
+  const page = await OpenAtGreeting(chromium, viewport, prepare);
+  await page.focus('#answer');
+  for (const line of ['Ada', '2']) await TypeLine(page, line);
+  return page;
+}
+
+// The newest figure's picture.
+export const NewestPicture = async (page) =>
+  (await page.$$('svg.figure-picture')).at(-1);
+
+// Waits for two frames, by which the page has laid out and scrolled.
+export const NextFrames = (page) => page.evaluate(() => new Promise(
+  (resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+
+// axe-core's rules, run in the page as it stands.
+const kAxe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+export async function AccessibilityViolations(page) {
+  await page.evaluate(await readFile(kAxe, 'utf8'));
+  return page.evaluate(async () => (await axe.run()).violations
+    .map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target)}`));
+}

@@ -68,26 +68,14 @@ const kFirefoxPrefs = {
   'toolkit.telemetry.enabled': false, 'toolkit.telemetry.server': '',
 };
 
-async function LaunchFirefox() {
-  const profile = await mkdtemp(path.join(tmpdir(), 'quillary-firefox-'));
-  const browser = await puppeteer.launch({
-    browser: 'firefox',
-    executablePath: process.env.QUILLARY_FIREFOX ?? '/usr/bin/firefox-esr',
-    headless: true,
-    userDataDir: profile,
-    extraPrefsFirefox: kFirefoxPrefs,
-  });
-  return { browser, close: async () => {
-    await browser.close();
-    await rm(profile, { recursive: true, force: true, maxRetries: 5 });
-  } };
-}
-
 // An engine driven by puppeteer: one tab, reloaded for each opening.
 async function PuppeteerEngine(name) {
-  const { browser, close } = name === 'firefox' ? await LaunchFirefox()
-    : await LaunchBrowser().then((browser) =>
-      ({ browser, close: () => CloseBrowser(browser) }));
+  const profile = name === 'firefox' &&
+    await mkdtemp(path.join(tmpdir(), 'quillary-firefox-'));
+  const browser = !profile ? await LaunchBrowser() : await puppeteer.launch({
+    browser: 'firefox', headless: true, userDataDir: profile,
+    executablePath: process.env.QUILLARY_FIREFOX ?? '/usr/bin/firefox-esr',
+    extraPrefsFirefox: kFirefoxPrefs });
   const page = await browser.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
@@ -114,7 +102,11 @@ async function PuppeteerEngine(name) {
     },
     click: (selector) => page.click(selector),
     screenshot: (file) => page.screenshot({ path: file }),
-    close,
+    async close() {
+      if (!profile) return CloseBrowser(browser);
+      await browser.close();
+      await rm(profile, { recursive: true, force: true, maxRetries: 5 });
+    },
   };
 }
 

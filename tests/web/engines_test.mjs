@@ -8,41 +8,24 @@
 // (a control byte other than the newline, or bytes that are not UTF-8).
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { isUtf8 } from 'node:buffer';
 import { mkdirSync, readdirSync, readFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { kClear, kTranscripts } from './browser.mjs';
+import { kClear, kInterrupted, kPage, kScreenshots, kTranscripts }
+  from './browser.mjs';
 import { LaunchEngine, kPhoneWidth } from './engines.mjs';
 
 const kEngine = process.env.QUILLARY_ENGINE ?? 'chromium';
-const kPage = process.env.QUILLARY_PAGE ?? 'build-web/quillary.html';
-const kScreenshots = process.env.QUILLARY_FIGURES ?? tmpdir();
-const kSelectors = {
-  answer: '#answer',
-  transcript: '#transcript',
-  figure: '.exercise-figure svg',
-  // Where the field takes no Ctrl-D or Ctrl-C (a page without the
-  // transcript), the buttons that type them.
-  endInput: '#end-input',
-  interrupt: '#interrupt',
-};
-const kInterrupted = '[Quillary was interrupted. Press Enter to start again.]';
+const kAnswer = '#answer';
 
-function Typable(bytes) {
-  if (bytes.some((byte) => (byte < 0x20 && byte !== 0x0a) || byte === 0x7f)) return false;
-  try {
-    return new TextDecoder('utf-8', { fatal: true }).decode(bytes) !== null;
-  } catch {
-    return false;
-  }
-}
-
-function Sessions() {
-  return readdirSync(kTranscripts).flatMap((activity) =>
-    readdirSync(path.join(kTranscripts, activity))
-      .filter((file) => file.endsWith('.in'))
-      .map((file) => path.join(activity, file.slice(0, -3))));
-}
+const Typable = (bytes) => isUtf8(bytes) &&
+  !bytes.some((byte) => (byte < 0x20 && byte !== 0x0a) || byte === 0x7f);
+const Sessions = () => readdirSync(kTranscripts).flatMap((activity) =>
+  readdirSync(path.join(kTranscripts, activity))
+    .filter((file) => file.endsWith('.in'))
+    .map((file) => path.join(activity, file.slice(0, -3))));
+const Transcript = (name, ending) =>
+  readFileSync(path.join(kTranscripts, `${name}.${ending}`));
 
 const Record = (engine) => engine.evaluate(() =>
   ({ length: window.quillaryRecord.length, ended: window.quillaryRecord.ended }));
@@ -81,20 +64,12 @@ const OutputWithoutClears = async (engine) => (await engine.evaluate(() =>
     return text;
   }).join(''))).replaceAll(kClear, '');
 
-const KeysInField = (engine) =>
-  engine.evaluate((selector) => !!document.querySelector(selector), kSelectors.transcript);
-
-// Ctrl-`letter` in the field, or the button that types it where the field
-// does not take it, after what the field holds.
-async function PressControl(engine, letter) {
-  if (await KeysInField(engine)) await engine.pressControl(kSelectors.answer, letter);
-  else await engine.click(letter === 'd' ? kSelectors.endInput : kSelectors.interrupt);
-}
+const PressControl = (engine, letter) => engine.pressControl(kAnswer, letter);
 
 async function TypeLine(engine, line) {
   const since = await Record(engine);
-  if (line) await engine.typeInto(kSelectors.answer, line);
-  await engine.pressEnter(kSelectors.answer);
+  if (line) await engine.typeInto(kAnswer, line);
+  await engine.pressEnter(kAnswer);
   await WaitForAnswer(engine, since);
 }
 
@@ -118,7 +93,7 @@ async function TypeSession(engine, session) {
   }
   if (!await Ended()) {
     if (unfinished) {
-      await engine.typeInto(kSelectors.answer, unfinished);
+      await engine.typeInto(kAnswer, unfinished);
       await PressControl(engine, 'd');
     }
     await PressControl(engine, 'd');
@@ -137,24 +112,24 @@ before(async () => { engine = await LaunchEngine(kEngine); });
 after(() => engine?.close());
 
 for (const name of Sessions()) {
-  const input = readFileSync(path.join(kTranscripts, `${name}.in`));
+  const input = Transcript(name, 'in');
   test(`${kEngine}: ${name}`, { skip: !Typable(input) && 'holds bytes no key types' },
     async () => {
       await OpenPage(engine);
       await TypeSession(engine, input.toString('utf8'));
       await KeepErrors(name);
-      const expected = readFileSync(path.join(kTranscripts, `${name}.out`));
-      assert.equal(await OutputWithoutClears(engine), expected.toString('latin1'));
+      assert.equal(await OutputWithoutClears(engine),
+        Transcript(name, 'out').toString('latin1'));
     });
 }
 
 test(`${kEngine}: a vector exercise on a phone scrolls nowhere sideways`, async () => {
   const name = path.join('maths', 'vector_addition');
   await OpenPage(engine, { phone: true });
-  await TypeSession(engine, readFileSync(path.join(kTranscripts, `${name}.in`), 'utf8'));
+  await TypeSession(engine, Transcript(name, 'in').toString('utf8'));
   await KeepErrors('phone');
-  const expected = readFileSync(path.join(kTranscripts, `${name}.out`), 'latin1');
-  assert.equal(await OutputWithoutClears(engine), expected);
+  assert.equal(await OutputWithoutClears(engine),
+    Transcript(name, 'out').toString('latin1'));
   const { innerWidth, width, scrollWidth } = await engine.evaluate(() => ({
     innerWidth, width: document.scrollingElement.clientWidth,
     scrollWidth: document.scrollingElement.scrollWidth }));
@@ -172,8 +147,8 @@ test(`${kEngine}: Ctrl-C interrupts the run and Enter starts the next`, async ()
   await Until(engine, (_, record) => record.ended === 1);
   await Until(engine, ({ selector, note }) =>
     document.querySelector(selector)?.textContent.includes(note),
-  { selector: kSelectors.transcript, note: kInterrupted });
-  await engine.pressEnter(kSelectors.answer);
+  { selector: '#transcript', note: kInterrupted });
+  await engine.pressEnter(kAnswer);
   await Until(engine, (_, record) => record.started === 2);
   await KeepErrors('keys');
 });
@@ -187,7 +162,7 @@ test(`${kEngine}: a 2-D and a 3-D exercise each draw their figure`, async () => 
   await Until(engine, (_, record) => record.figuresDrawn === 2);
   const sizes = await engine.evaluate((selector) => [...document.querySelectorAll(selector)]
     .map((svg) => svg.getBoundingClientRect().width > 0 && svg.childElementCount > 0),
-  kSelectors.figure);
+  '.exercise-figure svg');
   assert.deepEqual(sizes, [true, true]);
   await KeepErrors('figures');
 });

@@ -1,8 +1,9 @@
 // The figures in headless Chromium: each vector exercise typed into the
 // page, and its picture, in the transcript after its result line, checked
-// against what the program printed. Each figure is saved as a screenshot in
-// QUILLARY_FIGURES (not compared), and the time from the result line to the
-// drawn figure is printed.
+// against what the program printed, and the switch that hides them (the
+// figures on a phone, and their turning, are legibility_test's). Each
+// figure is saved as a screenshot in QUILLARY_FIGURES (not compared), and
+// the time from the result line to the drawn figure is printed.
 //   node --test figures_test.mjs   (QUILLARY_PAGE: the built quillary.html)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -10,11 +11,8 @@ import { mkdir } from 'node:fs/promises';
 import path from 'node:path';
 import * as browser from './browser.mjs';
 
-const kGreeting = 'What would you like me to call you?';
-const kScreenshots = process.env.QUILLARY_FIGURES ?? 'build-web/figures';
+const { kScreenshots, kLaptop: kDesktop } = browser;
 const kMaximumDrawMilliseconds = 50;
-const kDesktop = { width: 1280, height: 800 };
-const kPhone = { width: 390, height: 844, isMobile: true, hasTouch: true };
 
 // One exercise each: its maths menu entry and its operands, typed. Typed
 // numbers below a million print as typed; the largest operands are left to
@@ -56,20 +54,14 @@ function RecordDrawTimes() {
   });
 }
 
-// The page at the maths menu, with a record of browser console messages and
-// errors.
+// The page at the maths menu; `errors` holds its console messages too.
 async function OpenAtMathsMenu(viewport) {
-  const errors = [];
-  const { page } = await browser.OpenPage(chromium, browser.kPage, viewport,
+  const page = await browser.OpenAtMathsMenu(chromium, viewport,
     async (tab) => {
-      tab.on('console', (message) => errors.push(message.text()));
-      tab.on('pageerror', (error) => errors.push(String(error)));
+      tab.on('console', (message) => tab.errors.push(message.text()));
       await tab.evaluateOnNewDocument(RecordDrawTimes);
     });
-  await browser.WaitForScreen(page, kGreeting);
-  await page.focus('#answer');
-  for (const line of ['Ada', '2']) await TypeLine(page, line);
-  return { page, errors };
+  return { page, errors: page.errors };
 }
 
 const { TypeLine } = browser;
@@ -175,52 +167,6 @@ test('the switch hides and shows every figure, by keyboard', async () => {
   assert.deepEqual(await Shown(), Array(2).fill(
     { hidden: false, working: true }));
   assert.ok((await Newest(page)).drawn.result);
-  assert.deepEqual(errors, []);
-  await page.close();
-});
-
-const Box = (element) =>
-  element.evaluate((shown) => shown.getBoundingClientRect().toJSON());
-
-// On a phone the figure follows its result line in the transcript, within
-// the page's width; a 3D figure turns with the arrow keys and by dragging,
-// keeps its numbers, and Reset view gives its first view back.
-test('on a phone the figure follows its result line and turns', async () => {
-  const { page, errors } = await OpenAtMathsMenu(kPhone);
-  const cross = kExercises.find((exercise) => exercise.name === 'cross');
-  await Work(page, cross);
-  const figure = await NewestFigure(page);
-  const picture = await figure.$('svg');
-  await picture.evaluate((svg) => svg.scrollIntoView({ block: 'center' }));
-  const placed = await figure.evaluate((shown) => {
-    const result = document.createRange();
-    result.selectNode(shown.closest('.exercise').previousSibling);
-    return { result: result.getBoundingClientRect().bottom,
-      top: shown.getBoundingClientRect().top,
-      page: document.documentElement.scrollWidth };
-  });
-  assert.ok(placed.result <= placed.top, JSON.stringify(placed));
-  assert.ok(placed.page <= kPhone.width, JSON.stringify(placed));
-  const [box, shown] = [await Box(figure), await Box(picture)];
-  assert.ok(box.left >= 0 && box.right <= kPhone.width, JSON.stringify(box));
-  assert.ok(shown.right <= box.right, JSON.stringify(shown));
-  const before = await Newest(page);
-  const drawing = () => picture.evaluate((svg) => svg.innerHTML);
-  const unturned = await drawing();
-  await picture.evaluate((svg) => svg.focus());
-  await page.keyboard.press('ArrowLeft');
-  const turned = await drawing();
-  assert.notEqual(turned, unturned);
-  const [x, y] = [shown.x + shown.width / 2, shown.y + shown.height / 2];
-  await page.mouse.move(x, y);
-  await page.mouse.down();
-  await page.mouse.move(x + 40, y + 20, { steps: 4 });
-  await page.mouse.up();
-  assert.notEqual(await drawing(), turned);
-  assert.deepEqual((await Newest(page)).drawn, before.drawn);
-  await page.screenshot({ path: path.join(kScreenshots, 'phone_cross.png') });
-  await (await figure.$('button.reset-view')).click();
-  assert.equal(await drawing(), unturned);
   assert.deepEqual(errors, []);
   await page.close();
 });

@@ -1,6 +1,6 @@
 // The learner's work kept, in headless Chromium: the run back after a
-// reload, the printed worksheet, a figure saved, the run handed out as a
-// link, and End input on a phone asking first.
+// reload, the printed worksheet, a figure saved, and the run handed out as
+// a link.
 //   node --test kept_test.mjs   (QUILLARY_PAGE: the built quillary.html)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -9,8 +9,8 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import * as browser from './browser.mjs';
 
-const { kPage } = browser;
-const kGreeting = 'What would you like me to call you?';
+const { kPage, kGreeting } = browser;
+
 const kCross = { menu: '8', first: ['5', '-1', '0'], second: ['0', '1', '0'] };
 const kSum = { menu: '2', first: ['1', '2'], second: ['3', '-4'] };
 const Transcript = (page) =>
@@ -20,13 +20,7 @@ let chromium;
 before(async () => { chromium = await browser.LaunchBrowser(); });
 after(() => browser.CloseBrowser(chromium));
 
-async function OpenAtMaths(viewport) {
-  const { page } = await browser.OpenPage(chromium, kPage, viewport);
-  await browser.WaitForScreen(page, kGreeting);
-  await page.focus('#answer');
-  for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
-  return page;
-}
+const OpenAtMaths = (viewport) => browser.OpenAtMathsMenu(chromium, viewport);
 
 // The notebook after the reload is the one before it, and typing on gives
 // what a run without the reload gives.
@@ -54,9 +48,7 @@ test('a reload in the middle of an exercise restores the notebook', async () => 
 
   // Start again forgets the kept run: a reload then starts afresh.
   await page.focus('#answer');
-  await page.keyboard.down('Control');
-  await page.keyboard.press('KeyC');
-  await page.keyboard.up('Control');
+  await browser.PressControl(page, 'c');
   await page.click('#start-again');
   await page.waitForFunction((wanted) => document.querySelector(
     '#transcript > .screen:last-of-type').textContent.includes(wanted),
@@ -141,18 +133,4 @@ test('a link replays the run, without its control characters', async () => {
   await opened.goto(long);
   await browser.WaitForScreen(opened, 'This link is too long to play');
   await opened.close();
-});
-
-test('on a phone End input asks first once the run holds work', async () => {
-  const page = await OpenAtMaths(browser.kPhone);
-  await page.tap('#end-input');
-  await page.waitForSelector('#confirm[open]');
-  await page.tap('#confirm-no');
-  assert.equal(await browser.RunsEnded(page), 0);
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'answer');
-  await page.tap('#end-input');
-  await page.waitForSelector('#confirm[open]');
-  await page.tap('#confirm-yes');
-  await page.waitForFunction(() => window.quillaryRunsEnded === 1);
-  await page.close();
 });

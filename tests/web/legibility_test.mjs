@@ -1,32 +1,31 @@
 // The page for every learner, in headless Chromium: the keyboard reaches
 // every control in order and back, and never types a Tab into the program;
 // every figure, on a phone, a portrait tablet and a laptop, with ordinary
-// and awkward operands and after every turn, has texts at least 12 px high
-// that never overlap (in its insets too) nor cover an arrowhead or a
-// vector's stroke nor lie under a grid line, and shows every vector at
-// least 20 px long (in the figure or an inset); a three-dimensional figure
-// opens in a view that shows each vector at least half its length, and its
-// tick values lie beside their own axes, away from the origin; with a
-// phone's keyboard up the field and the question stay in view; after six
-// exercises, on every screen from a 320 px phone to a laptop at 200 %, the
-// page never scrolls sideways, the newest figure is whole and no text is
-// small, and axe-core finds no violation. The figures and pages are saved
-// as screenshots in QUILLARY_FIGURES, named by device and case, to be
-// looked at.
+// and awkward operands and after every turn (which keeps its numbers), has
+// texts at least 12 px high that never overlap (in its insets too) nor
+// cover an arrowhead or a vector's stroke nor lie under a grid line, and
+// shows every vector at least 20 px long (in the figure or an inset); a
+// three-dimensional figure opens in a view that shows each vector at least
+// half its length, and its tick values lie beside their own axes, away from
+// the origin; after ten exercises, on every screen from a 320 px phone to a
+// laptop at 200 %, the page never scrolls sideways, the newest figure is
+// whole, no text is small and axe-core finds no violation, and on a phone
+// each result comes right above its figure, no word nor vector that fits a
+// line is cut, and with the keyboard up the field and the newest line stay
+// in view. The figures and pages are saved as screenshots in
+// QUILLARY_FIGURES, named by device and case, to be looked at.
 //   node --test legibility_test.mjs   (QUILLARY_PAGE: the built page)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdir, readFile } from 'node:fs/promises';
-import { createRequire } from 'node:module';
+import { mkdir } from 'node:fs/promises';
 import path from 'node:path';
 import * as browser from './browser.mjs';
 
-const kGreeting = 'What would you like me to call you?';
-const kScreenshots = process.env.QUILLARY_FIGURES ?? 'build-web/figures';
+const { kScreenshots } = browser;
 const kDevices = {
   phone: browser.kPhone,
   tablet: { width: 820, height: 1180, hasTouch: true, isMobile: true },
-  laptop: { width: 1280, height: 800 },
+  laptop: browser.kLaptop,
 };
 const kSmallestText = 12;
 const kPictureColor = 'rgb(11, 11, 11)';
@@ -36,7 +35,6 @@ const kLeastPartShown = 0.5;
 const kTickClearance = 10;
 const kLargest = '2147483647';
 const kSmallestPicture = 240;
-const kAxe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
 // Each exercise with ordinary operands, then awkward ones: magnitudes far
 // apart, collinear or coinciding vectors, negative components, the largest
@@ -85,17 +83,10 @@ before(async () => {
 });
 after(() => browser.CloseBrowser(chromium));
 
-// The page at the maths menu; `page.errors` collects the errors it throws.
-async function OpenAtMathsMenu(viewport) {
-  const errors = [];
-  const { page } = await browser.OpenPage(chromium, browser.kPage, viewport,
-    (tab) => tab.on('pageerror', (error) => errors.push(error.stack)));
-  page.errors = errors;
-  await browser.WaitForScreen(page, kGreeting);
-  await page.focus('#answer');
-  for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
-  return page;
-}
+// The page at the maths menu; `page.errors` holds its console messages too.
+const OpenAtMathsMenu = (viewport) => browser.OpenAtMathsMenu(chromium,
+  viewport, (tab) => tab.on('console',
+    (message) => tab.errors.push(message.text())));
 
 const Intersect = (a, b, inset = 0.5) =>
   a.left + inset < b.right && b.left + inset < a.right &&
@@ -132,29 +123,21 @@ function Contrast(...colors) {
 }
 
 // What is wrong with the figure as drawn: each fault as a line of text.
-function Faults(geometry, zeroRoles) {
+function Faults({ texts, heads, strokes, extents }, zeroRoles) {
   const faults = [];
-  const { texts, heads, strokes, extents } = geometry;
-  for (const text of texts) {
-    const height = text.bottom - text.top;
-    if (height < kSmallestText) faults.push(`"${text.text}" ${height} px`);
-    if (Contrast(text.fill, kPictureColor) < kTextContrast) {
-      faults.push(`"${text.text}" in ${text.fill}`);
-    }
-  }
   texts.forEach((text, index) => {
+    const Fault = (what) => faults.push(`"${text.text}" ${what}`);
+    const height = text.bottom - text.top;
+    if (height < kSmallestText) Fault(`${height} px`);
+    if (Contrast(text.fill, kPictureColor) < kTextContrast) {
+      Fault(`in ${text.fill}`);
+    }
     for (const other of texts.slice(index + 1)) {
-      if (Intersect(text, other)) {
-        faults.push(`"${text.text}" on "${other.text}"`);
-      }
+      if (Intersect(text, other)) Fault(`on "${other.text}"`);
     }
-    for (const head of heads) {
-      if (Intersect(text, head)) faults.push(`"${text.text}" on a head`);
-    }
+    for (const head of heads) if (Intersect(text, head)) Fault('on a head');
     for (const stroke of strokes) {
-      if (Crosses(text, stroke)) {
-        faults.push(`"${text.text}" on the stroke of ${stroke.role}`);
-      }
+      if (Crosses(text, stroke)) Fault(`on the stroke of ${stroke.role}`);
     }
   });
   const longest = {};
@@ -168,51 +151,6 @@ function Faults(geometry, zeroRoles) {
   }
   return faults;
 }
-
-// The figure's lines on the screen: each piece of its grid and axes (and
-// the strokes drawn with them, which labels keep off), its tick marks, each
-// axis whole (from its first tick mark to its last, as they are drawn from
-// its negative end), the tick values of each axis, and the numbers of each
-// vector of the figure (an inset's aside).
-const Lines = (page) => page.evaluate(() => {
-  const svg = [...document.querySelectorAll('svg.figure-picture')].at(-1);
-  const ToScreen = (element, names) => {
-    const [x, y] = names.map((name) => element[name].baseVal.value);
-    const point = new DOMPoint(x, y).matrixTransform(element.getScreenCTM());
-    return [point.x, point.y];
-  };
-  const Ends = (line) => ({ from: ToScreen(line, ['x1', 'y1']),
-    to: ToScreen(line, ['x2', 'y2']) });
-  const axes = {};
-  const marks = [];
-  const insets = [...svg.querySelectorAll('.inset > rect')]
-    .map((rect) => rect.getBoundingClientRect());
-  for (const mark of svg.querySelectorAll('circle[data-axis]')) {
-    const at = ToScreen(mark, ['cx', 'cy']);
-    (axes[mark.dataset.axis] ??= { from: at }).to = at;
-    // An inset hides the marks under it.
-    if (!insets.some((box) => at[0] > box.left && at[0] < box.right &&
-      at[1] > box.top && at[1] < box.bottom)) marks.push(at);
-  }
-  // The axes of a plane figure: its lines at 0 across and up.
-  const zeroLines = [...svg.querySelectorAll(':scope > line')]
-    .filter((line) => line.getAttribute('stroke') === '#9a9a9a')
-    .map((line) => (line.x1.baseVal.value === line.x2.baseVal.value ? 'up'
-      : line.y1.baseVal.value === line.y2.baseVal.value ? 'across' : ''));
-  return {
-    planeAxes: new Set(zeroLines.filter((way) => way)).size,
-    marks,
-    grid: [...svg.querySelectorAll(':scope > line')].map(Ends),
-    axes,
-    ticks: [...svg.querySelectorAll('text[data-axis]')].map((text) => ({
-      axis: text.dataset.axis, text: text.textContent,
-      ...text.getBoundingClientRect().toJSON() })),
-    vectors: [...svg.querySelectorAll(':scope > g[data-role]')]
-      .filter((group) => group.querySelector('.arrow line'))
-      .map((group) => ({ role: group.dataset.role,
-        at: ['x', 'y', 'z'].map((key) => Number(group.dataset[key])) })),
-  };
-});
 
 const Minus = (a, b) => [a[0] - b[0], a[1] - b[1]];
 
@@ -230,7 +168,7 @@ function Distance(p, { from, to }) {
 // (three-dimensional) figure, a tick value nearer another axis than its
 // own or at the origin, and, in the view it `opens` in, a vector that
 // shows less than half its length.
-function LineFaults({ grid, planeAxes, marks, axes, ticks, vectors }, texts,
+function LineFaults({ grid, planeAxes, marks, axes, ticks, vectors, texts },
   { solid, opens }) {
   const faults = texts.filter((text) => grid.some((piece) =>
     Crosses(text, piece))).map((text) => `"${text.text}" under a line`);
@@ -299,25 +237,16 @@ async function Measure(page, tally, when, view) {
       .filter((other) => Intersect(text, other)).length;
   });
   return [...Faults(geometry, await ZeroRoles(page)),
-    ...LineFaults(await Lines(page), geometry.texts, view)]
+    ...LineFaults(geometry, view)]
     .map((f) => `${when}: ${f}`);
 }
 
 // The newest figure's picture, and its button Reset view.
-const Picture = async (page) => (await page.$$('svg.figure-picture')).at(-1);
+const Picture = browser.NewestPicture;
 const ResetView = async (page) => (await page.$$('.reset-view')).at(-1);
 
-// The picture in the middle of the window, clear of the answer line held
-// at its bottom.
-async function Screenshot(page, name) {
-  const svg = await Picture(page);
-  await svg.evaluate((shown) => shown.scrollIntoView({ block: 'center' }));
-  await svg.screenshot({ path: path.join(kScreenshots, `${name}.png`) });
-}
-
-const Drawing = async (page) =>
-  (await Picture(page)).evaluate((svg) => svg.innerHTML);
-
+// The picture brought to the middle of the window, clear of the answer
+// line held at its bottom, and its centre there.
 async function Centre(page) {
   const box = await (await Picture(page)).evaluate((svg) => {
     svg.scrollIntoView({ block: 'center' });
@@ -325,6 +254,15 @@ async function Centre(page) {
   });
   return [box.x + box.width / 2, box.y + box.height / 2];
 }
+
+async function Screenshot(page, name) {
+  await Centre(page);
+  await (await Picture(page)).screenshot({
+    path: path.join(kScreenshots, `${name}.png`) });
+}
+
+const Drawing = async (page) =>
+  (await Picture(page)).evaluate((svg) => svg.innerHTML);
 
 const FocusPicture = async (page) =>
   (await Picture(page)).evaluate((svg) => svg.focus());
@@ -352,14 +290,23 @@ const kTurns = {
   },
 };
 
-// Turns a three-dimensional figure each way, checking that each turns it,
-// then Reset view, which must give the first view back.
+// The numbers of each role in the newest figure (an inset repeats some).
+const Numbers = async (page) => (await Picture(page)).evaluate((svg) =>
+  Object.fromEntries([...svg.closest('.exercise-figure')
+    .querySelectorAll('[data-role]')].map(({ dataset }) =>
+    [dataset.role, JSON.stringify(dataset)])));
+
+// Turns a three-dimensional figure each way, checking that each turns it
+// and keeps its numbers, then Reset view, which must give the first view
+// back.
 async function TurnAndReset(page, tally, faults) {
   const unturned = await Drawing(page);
+  const numbers = await Numbers(page);
   for (const [way, Turn] of Object.entries(kTurns)) {
     const before = await Drawing(page);
     await Turn(page);
     assert.notEqual(await Drawing(page), before, `${way} did not turn it`);
+    assert.deepEqual(await Numbers(page), numbers, `${way} changed them`);
     faults.push(...await Measure(page, tally, `after ${way}`,
       { solid: true, opens: false }));
   }
@@ -463,16 +410,17 @@ test('the keyboard reaches every control in order and back', async () => {
   }
   const since = await browser.OutputLength(page);
   // From past the last control, Tab starts again at the top.
-  await page.focus('#link-open');
+  await page.focus('#interrupt');
   await Walk(page, 'Tab');
   const forward = await Walk(page, 'Tab');
-  const wanted = ['figure-switch', 'help-open', 'figure-picture 1',
-    'reset-view 1', 'save-picture 1', 'working 1', 'save-picture 2',
-    'working 2', 'answer', 'Send', 'end-input', 'interrupt', 'link-open'];
+  const wanted = ['figure-switch', 'link-open', 'help-open',
+    'figure-picture 1', 'reset-view 1', 'save-picture 1', 'working 1',
+    'save-picture 2', 'working 2', 'answer', 'Send', 'end-input',
+    'interrupt'];
   assert.deepEqual(forward, wanted);
-  await page.focus('#link-open');
+  await page.focus('#interrupt');
   await page.keyboard.down('Shift');
-  const back = ['link-open', ...await Walk(page, 'Tab')];
+  const back = ['interrupt', ...await Walk(page, 'Tab')];
   await page.keyboard.up('Shift');
   assert.deepEqual(back, wanted.toReversed());
   assert.equal(await browser.OutputLength(page), since);
@@ -486,62 +434,92 @@ test('the keyboard reaches every control in order and back', async () => {
   await page.close();
 });
 
-const PictureWidth = async (page) => (await Picture(page)).evaluate(
-  (svg) => svg.getBoundingClientRect().width);
-
-// With a phone's keyboard up, which leaves the page a window 400 px high,
-// the field and the newest question line both lie in what can be seen,
-// the question above the answer line; the figures keep their size, so
-// that the page does not move under the learner's eyes.
-test('with a phone keyboard up the field and the question stay in view',
-  async () => {
-    const page = await OpenAtMathsMenu(kDevices.phone);
-    await browser.WorkExercise(page, kCases[0]);
-    await browser.TypeLine(page, '');
-    const width = await PictureWidth(page);
-    await page.focus('#answer');
-    await page.setViewport({ ...kDevices.phone, height: 400 });
-    await page.waitForFunction(() => visualViewport.height === 400);
-    // The page scrolls to its newest at the next frame.
-    await page.evaluate(() => new Promise((resolve) =>
-      requestAnimationFrame(() => requestAnimationFrame(resolve))));
-    const seen = await page.$eval(browser.kNewestScreen, (screen) => {
-      const texts = [...screen.childNodes].filter((node) =>
-        node.nodeType === Node.TEXT_NODE && node.data.trim() !== '');
-      const last = texts.at(-1);
-      const end = last.data.trimEnd().length;
-      const question = document.createRange();
-      question.setStart(last, last.data.lastIndexOf('\n', end - 1) + 1);
-      question.setEnd(last, end);
-      const { offsetTop, height } = visualViewport;
-      return { view: { top: offsetTop, bottom: offsetTop + height },
-        text: question.toString(),
-        question: question.getBoundingClientRect().toJSON(),
-        field: document.getElementById('answer').getBoundingClientRect()
-          .toJSON(),
-        line: document.getElementById('answer-line').getBoundingClientRect()
-          .top };
-    });
-    assert.equal(seen.text, 'Q) Quit');
-    for (const box of [seen.question, seen.field]) {
-      assert.ok(box.top >= seen.view.top - 1 &&
-        box.bottom <= seen.view.bottom + 1, JSON.stringify(seen));
+// The vectors of the newest Working (a "(" and its ")" with a comma
+// between) that run over more than one line although, side by side, their
+// <math> elements fit on one, or that break elsewhere than after a comma
+// or before a component's own "+" or "−". A
+// line breaks only between <math> elements: one that starts left of the
+// end of the one before starts a line.
+const CutVectors = (page) => page.$$eval(
+  `${browser.kNewestScreen} .working li > p:not(.working-note)`,
+  (lines) => lines.flatMap((line) => {
+    const maths = [...line.querySelectorAll('math')];
+    const boxes = maths.map((math) => math.getBoundingClientRect());
+    const rows = [0];
+    for (let i = 1; i < maths.length; ++i) {
+      rows.push(rows[i - 1] + (boxes[i].left < boxes[i - 1].right - 1));
     }
-    assert.ok(seen.question.bottom <= seen.line + 1, JSON.stringify(seen));
-    assert.equal(await PictureWidth(page), width);
-    await page.screenshot({ path: path.join(kScreenshots,
-      'phone_keyboard_up.png') });
-    await page.setViewport(kDevices.phone);
-    assert.equal(await PictureWidth(page), width);
-    await page.close();
-  });
+    const style = getComputedStyle(line);
+    const room = line.clientWidth - parseFloat(style.paddingLeft) -
+      parseFloat(style.paddingRight);
+    const cut = [];
+    const open = [];
+    for (const leaf of line.querySelectorAll('mo, mn, mi')) {
+      const text = leaf.textContent;
+      const at = maths.indexOf(leaf.closest('math'));
+      if (text === '(') open.push({ at, comma: false });
+      if (text === ',' && open.length > 0) open.at(-1).comma = true;
+      if (text !== ')' || open.length === 0) continue;
+      const { at: first, comma } = open.pop();
+      if (!comma || rows[first] === rows[at]) continue;
+      const width = boxes.slice(first, at + 1)
+        .reduce((sum, box) => sum + box.width, 0);
+      const badBreak = maths.slice(first, at).some((math, i) =>
+        rows[first + i + 1] > rows[first + i] &&
+        !math.textContent.trim().endsWith(',') &&
+        !/^[+\u2212]/.test(maths[first + i + 1].textContent.trim()));
+      if (width <= room || badBreak) {
+        cut.push(maths.slice(first, at + 1).map((math) => math.textContent)
+          .join(' / '));
+      }
+    }
+    return cut;
+  }));
 
-// axe-core's rules, run in the page as it stands.
-async function AccessibilityViolations(page) {
-  await page.evaluate(await readFile(kAxe, 'utf8'));
-  return page.evaluate(async () => (await axe.run()).violations
-    .map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target)}`));
-}
+// How the newest screen lays out its exercise: whether the result line is
+// right before and above the figure and Working in the same screen, whether the
+// page scrolls sideways, and the words of the newest screens' text that
+// are split across lines though narrower than the line.
+const ExerciseLayout = (page, result) => page.evaluate((screenSelector,
+  resultLine) => {
+  const screen = document.querySelector(screenSelector);
+  const exercise = screen.querySelector(':scope > .exercise');
+  const before = exercise?.previousSibling?.textContent ?? '';
+  const room = screen.clientWidth;
+  const split = [];
+  for (const shown of [...document.querySelectorAll('#transcript > .screen')]
+    .slice(-3)) {
+    for (const node of shown.childNodes) {
+      if (node.nodeType !== Node.TEXT_NODE) continue;
+      for (const { 0: word, index } of node.textContent.matchAll(/\S+/g)) {
+        const range = document.createRange();
+        range.setStart(node, index);
+        range.setEnd(node, index + word.length);
+        const rects = [...range.getClientRects()];
+        const width = rects.reduce((sum, rect) => sum + rect.width, 0);
+        if (rects.length !== 1 && width < room) split.push(word);
+      }
+    }
+  }
+  const page = document.scrollingElement;
+  const figure = exercise.querySelector(':scope > figure.exercise-figure');
+  const [result, box, picture] = [exercise.previousSibling, figure,
+    figure.querySelector('svg')].map((shown) => {
+    const range = document.createRange();
+    range.selectNode(shown);
+    return range.getBoundingClientRect();
+  });
+  return {
+    // The result line above the figure, the figure within the window and
+    // its picture within the figure.
+    resultThenExercise: before.split('\n').at(-1) === resultLine &&
+      !!exercise.querySelector(':scope > details.working[open]') &&
+      result.bottom <= box.top && box.left >= 0 &&
+      box.right <= page.clientWidth && picture.right <= box.right,
+    sideways: page.scrollWidth - page.clientWidth,
+    split,
+  };
+}, browser.kNewestScreen, result);
 
 // The page as laid out: how wide it is and its window, the place of each
 // exercise whose Working is wider than its room (a screen left behind
@@ -568,50 +546,113 @@ const Layout = (page, smallest) => page.evaluate((smallest) => {
     picture: picture.getBoundingClientRect().toJSON(), small };
 }, smallest);
 
-// Six exercises, 3D and 2D, with long numbers in their Working.
-const kSix = ['addition', 'cross', 'lin_inter_far_beyond', 'surface_normal',
+const PictureWidth = async (page) => (await Picture(page)).evaluate(
+  (svg) => svg.getBoundingClientRect().width);
+
+// The newest screen's last line of text, and whether it and the field lie
+// in what can be seen, the line above the answer line.
+const LastLineSeen = (page) => page.$eval(browser.kNewestScreen, (screen) => {
+  const last = [...screen.childNodes].filter((node) =>
+    node.nodeType === Node.TEXT_NODE && node.data.trim() !== '').at(-1);
+  const end = last.data.trimEnd().length;
+  const line = document.createRange();
+  line.setStart(last, last.data.lastIndexOf('\n', end - 1) + 1);
+  line.setEnd(last, end);
+  const { offsetTop, height } = visualViewport;
+  const Seen = ({ top, bottom }) =>
+    top >= offsetTop - 1 && bottom <= offsetTop + height + 1;
+  const box = line.getBoundingClientRect();
+  return { text: line.toString(), field: Seen(document
+    .getElementById('answer').getBoundingClientRect()), line: Seen(box) &&
+    box.bottom <= document.getElementById('answer-line')
+      .getBoundingClientRect().top + 1 };
+});
+
+// With a phone's keyboard up, which leaves the page a window 400 px high,
+// the field and the newest line (after the exercise, then the menu's last
+// after Enter) both lie in what can be seen, above the answer line; the
+// figures keep their size, so that the page does not move under the
+// learner's eyes.
+async function AssertKeyboardUp(page, viewport, screen) {
+  const width = await PictureWidth(page);
+  await page.focus('#answer');
+  await page.setViewport({ ...viewport, height: 400 });
+  await page.waitForFunction(() => visualViewport.height === 400);
+  for (const enter of [true, false]) {
+    // The page scrolls to its newest at the next frame.
+    await browser.NextFrames(page);
+    const seen = await LastLineSeen(page);
+    assert.deepEqual(seen, { text: enter ? seen.text : 'Q) Quit',
+      field: true, line: true });
+    if (enter) await browser.TypeLine(page, '');
+  }
+  assert.equal(await PictureWidth(page), width);
+  await page.screenshot({ path: path.join(kScreenshots,
+    `${screen}_keyboard_up.png`) });
+  await page.setViewport(viewport);
+  assert.equal(await PictureWidth(page), width);
+}
+
+// Ten exercises, 3D and 2D: six whose Working has vectors at the end of
+// long lines, which a phone cut after a comma ("(−2," above "2, 4)"), then
+// four more with long numbers in their Working.
+const kCutOnPhones = ['surface_normal', 'lin_inter', 'cross_lengths_apart',
+  'cross_short', 'surface_normal_long_normal', 'addition'];
+const kTen = [...kCutOnPhones, 'cross', 'lin_inter_far_beyond',
   'distance_largest', 'dot'].map((name) => kCases.find((c) => c.name === name));
 const kScreens = {
   phone: kDevices.phone,
-  phone_320: { width: 320, height: 640, hasTouch: true, isMobile: true },
+  phone_320: browser.kSmallPhone,
   tablet: kDevices.tablet,
   laptop: kDevices.laptop,
   // The laptop's browser at 200 %: half as many CSS pixels, each twice.
   laptop_200_percent: { width: 640, height: 400, deviceScaleFactor: 2 },
 };
 
-// Then, with Help open and once the run has ended, axe-core finds nothing.
+// On a phone, each of the first six results right before its figure and
+// open Working in one screen, no word of the program's split, no vector of
+// the Working that fits on a line cut, nothing wider than the window; on
+// every screen, nothing wider than the window, the newest figure whole,
+// no text small, on a phone the keyboard up, and axe-core finding nothing,
+// with Help open and once the run has ended too.
 for (const [screen, viewport] of Object.entries(kScreens)) {
-  test(`after six exercises the ${screen} shows all, and axe-core finds ` +
+  test(`after ten exercises the ${screen} shows all, and axe-core finds ` +
     'no violation', async () => {
     const page = await OpenAtMathsMenu(viewport);
-    for (const [index, exercise] of kSix.entries()) {
-      await browser.WorkExercise(page, exercise);
-      if (index < kSix.length - 1) await browser.TypeLine(page, '');
+    const phone = viewport.hasTouch && viewport.width < 400;
+    const cut = [];
+    for (const [index, exercise] of kTen.entries()) {
+      const result = await browser.WorkExercise(page, exercise);
+      if (phone && kCutOnPhones.includes(exercise.name)) {
+        assert.deepEqual(await ExerciseLayout(page, result),
+          { resultThenExercise: true, sideways: 0, split: [] }, result);
+        cut.push(...await CutVectors(page));
+      }
+      if (index < kTen.length - 1) await browser.TypeLine(page, '');
     }
+    assert.deepEqual(cut, []);
     // The newest exercise from the top of the window down, saved first.
     await (await Picture(page)).evaluate((svg) =>
       svg.closest('.exercise').scrollIntoView());
     await page.screenshot({ path: path.join(kScreenshots,
-      `${screen}_six_exercises.png`) });
+      `${screen}_ten_exercises.png`) });
     const layout = await Layout(page, kSmallestText);
     assert.ok(layout.width <= layout.window, JSON.stringify(layout));
     assert.deepEqual(layout.wide, [], 'Working wider than its room');
     const { left, right, width, height } = layout.picture;
-    assert.ok(width >= kSmallestPicture && height >= kSmallestPicture,
-      JSON.stringify(layout.picture));
-    assert.ok(left >= 0 && right <= layout.window,
-      JSON.stringify(layout.picture));
+    assert.ok(width >= kSmallestPicture && height >= kSmallestPicture &&
+      left >= 0 && right <= layout.window, JSON.stringify(layout.picture));
     assert.deepEqual(layout.small, []);
-    assert.deepEqual(await AccessibilityViolations(page), [], 'six exercises');
+    assert.deepEqual(await browser.AccessibilityViolations(page), [], 'ten');
+    if (phone) await AssertKeyboardUp(page, viewport, screen);
     await page.click('#help-open');
-    assert.deepEqual(await AccessibilityViolations(page), [], 'Help open');
+    assert.deepEqual(await browser.AccessibilityViolations(page), [], 'Help');
     await page.keyboard.press('Escape');
     // Ctrl-D in the empty field, which no touch screen asks to confirm.
     await page.focus('#answer');
     await browser.PressControl(page, 'd');
     await browser.WaitForScreen(page, 'Quillary has ended.');
-    assert.deepEqual(await AccessibilityViolations(page), [], 'ended');
+    assert.deepEqual(await browser.AccessibilityViolations(page), [], 'ended');
     assert.deepEqual(page.errors, []);
     await page.close();
   });

@@ -6,28 +6,19 @@ import { readFile } from 'node:fs/promises';
 import path from 'node:path';
 import * as browser from './browser.mjs';
 
-const { kPage, kTranscripts, kClear } = browser;
-const kGreeting =
-  'Hello, my name is Quillary. What would you like me to call you?';
-const kEnded = '[Quillary has ended. Press Enter to start again.]';
-const kInterrupted = '[Quillary was interrupted. Press Enter to start again.]';
+const { kPage, kTranscripts, kClear, kEnded, kInterrupted } = browser;
+const kGreeting = `Hello, my name is Quillary. ${browser.kGreeting}`;
 
 let chromium;
 before(async () => { chromium = await browser.LaunchBrowser(); });
 after(() => browser.CloseBrowser(chromium));
 
+// The page in the browser's window at the greeting, and what it asked for.
 async function OpenAtGreeting() {
-  const opened = await browser.OpenPage(chromium, kPage);
-  await browser.WaitForScreen(opened.page, kGreeting);
-  return opened;
+  const page = await browser.OpenAtGreeting(chromium);
+  return { page, requests: page.requests };
 }
-
-async function TypeLine(page, line) {
-  const since = await browser.OutputLength(page);
-  await page.keyboard.type(line);
-  await page.keyboard.press('Enter');
-  await browser.WaitForAnswer(page, since);
-}
+const TypeLine = (page, line) => browser.TypeLine(page, line, true);
 
 // After a run ends: the note, then Enter gives a fresh run that asks for a
 // name again on a cleared screen, whatever the last run was told.
@@ -53,22 +44,21 @@ test('opens with the greeting and asks for nothing beyond itself', async () => {
   await page.close();
 });
 
-test('greets a UTF-8 name typed as key presses', async () => {
-  const { page } = await OpenAtGreeting();
-  await page.keyboard.type('Zo');
-  await browser.PressCharacterKey(page, 'ë');
-  await page.keyboard.press('Enter');
-  await browser.WaitForScreen(page, 'Hello Zoë, Please Select');
-  await page.close();
-});
-
-test('greets a UTF-8 name inserted by an input method', async () => {
-  const { page } = await OpenAtGreeting();
-  await page.keyboard.sendCharacter('Zoë');
-  await page.keyboard.press('Enter');
-  await browser.WaitForScreen(page, 'Hello Zoë, Please Select');
-  await page.close();
-});
+for (const [how, Type] of [
+  ['typed as key presses', async (page) => {
+    await page.keyboard.type('Zo');
+    await browser.PressCharacterKey(page, 'ë');
+  }],
+  ['inserted by an input method',
+    (page) => page.keyboard.sendCharacter('Zoë')]]) {
+  test(`greets a UTF-8 name ${how}`, async () => {
+    const { page } = await OpenAtGreeting();
+    await Type(page);
+    await page.keyboard.press('Enter');
+    await browser.WaitForScreen(page, 'Hello Zoë, Please Select');
+    await page.close();
+  });
+}
 
 // The text of each screen so far, and what the last element of each is.
 const Screens = (page) => page.$$eval('#transcript > .screen', (screens) =>
@@ -153,25 +143,6 @@ test('the confirmed quit ends the run and Enter starts afresh', async () => {
   assert.equal((await browser.ScreenLines(page))[0],
     'Hello , Please Select a Option to continue:');
   assert.deepEqual(messages, []);
-  await page.close();
-});
-
-test('Ctrl-D at a prompt ends the run and Enter starts afresh', async () => {
-  const { page } = await OpenAtGreeting();
-  await TypeLine(page, 'Ada');
-  await page.focus('#answer');
-  await browser.PressControl(page, 'd');
-  await AssertEndsAndRestarts(page, kEnded);
-  await page.close();
-});
-
-test('Ctrl-C with nothing selected interrupts the run', async () => {
-  const { page } = await OpenAtGreeting();
-  await TypeLine(page, 'Ada');
-  await page.focus('#answer');
-  await page.keyboard.type('unfinished');
-  await browser.PressControl(page, 'c');
-  await AssertEndsAndRestarts(page, kInterrupted);
   await page.close();
 });
 

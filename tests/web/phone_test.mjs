@@ -1,80 +1,70 @@
 // The page on a phone's touch screen in headless Chromium: the answer line
-// as input methods type and paste into it, the buttons for the keys a phone
+// as input methods type into it, the buttons for the keys a phone
 // lacks, the manual page as help, and an accessibility audit (axe-core).
 //   node --test phone_test.mjs   (QUILLARY_PAGE: the built quillary.html)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
-import { createRequire } from 'node:module';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import * as browser from './browser.mjs';
 
-const { kPage, kClear, kPhone } = browser;
-const kGreeting = 'What would you like me to call you?';
-const kEnded = '[Quillary has ended. Press Enter to start again.]';
-const kInterrupted = '[Quillary was interrupted. Press Enter to start again.]';
+const { kClear, kPhone, kGreeting, kEnded, kInterrupted } = browser;
 const kManualPage = path.join(path.dirname(fileURLToPath(import.meta.url)),
   '..', '..', 'doc', 'quillary.1');
-const kAxe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
 let chromium;
 before(async () => { chromium = await browser.LaunchBrowser(); });
 after(() => browser.CloseBrowser(chromium));
 
 // On a phone, or with `viewport` null in the browser's window.
-async function OpenAtGreeting(viewport = kPhone) {
-  const { page } = await browser.OpenPage(chromium, kPage, viewport);
-  await browser.WaitForScreen(page, kGreeting);
-  return page;
-}
+const OpenAtGreeting = (viewport = kPhone) =>
+  browser.OpenAtGreeting(chromium, viewport);
 
 const Focused = (page) => page.evaluate(() => document.activeElement.id);
 
 // The ways an input method sends `text` into the focused field, through
 // Chromium's own input method calls; each gives the field `meant`.
-const Composed = async (input, text) => {
-  for (let end = 1; end <= text.length; ++end) {
-    const part = text.slice(0, end);
-    await input('Input.imeSetComposition',
-      { text: part, selectionStart: end, selectionEnd: end });
-  }
-  await input('Input.insertText', { text });
-  return text;
+const Compose = (input, text) => input('Input.imeSetComposition',
+  { text, selectionStart: text.length, selectionEnd: text.length });
+const Key = (input, type, key) =>
+  input('Input.dispatchKeyEvent', { type, ...key });
+const kInputMethods = {
+  async Composed(input, text) {
+    for (let end = 1; end <= text.length; ++end) {
+      await Compose(input, text.slice(0, end));
+    }
+    await input('Input.insertText', { text });
+    return text;
+  },
+  async CorrectedByBackspace(input, text) {
+    await Compose(input, `${text}e`);
+    const backspace = { key: 'Backspace', code: 'Backspace',
+      windowsVirtualKeyCode: 8 };
+    await Key(input, 'rawKeyDown', backspace);
+    await Key(input, 'keyUp', backspace);
+    await input('Input.insertText', { text });
+    return text;
+  },
+  async KeyCode229(input, text) {
+    const unidentified = { key: 'Unidentified', windowsVirtualKeyCode: 229 };
+    for (const character of text) {
+      await Key(input, 'rawKeyDown', unidentified);
+      await input('Input.insertText', { text: character });
+      await Key(input, 'keyUp', unidentified);
+    }
+    return text;
+  },
+  async WordsThenSpace(input, text) {
+    const space = { key: ' ', code: 'Space', windowsVirtualKeyCode: 32 };
+    for (const word of text.split(' ')) {
+      await input('Input.insertText', { text: word });
+      await Key(input, 'keyDown', { text: ' ', ...space });
+      await Key(input, 'keyUp', space);
+    }
+    return `${text} `;
+  },
 };
-const CorrectedByBackspace = async (input, text) => {
-  const typo = `${text}e`;
-  await input('Input.imeSetComposition',
-    { text: typo, selectionStart: typo.length, selectionEnd: typo.length });
-  const backspace = { key: 'Backspace', code: 'Backspace',
-    windowsVirtualKeyCode: 8 };
-  await input('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...backspace });
-  await input('Input.dispatchKeyEvent', { type: 'keyUp', ...backspace });
-  await input('Input.insertText', { text });
-  return text;
-};
-const KeyCode229 = async (input, text) => {
-  const unidentified = { key: 'Unidentified', windowsVirtualKeyCode: 229 };
-  for (const character of text) {
-    await input('Input.dispatchKeyEvent',
-      { type: 'rawKeyDown', ...unidentified });
-    await input('Input.insertText', { text: character });
-    await input('Input.dispatchKeyEvent', { type: 'keyUp', ...unidentified });
-  }
-  return text;
-};
-const WordsThenSpace = async (input, text) => {
-  const space = { key: ' ', code: 'Space', windowsVirtualKeyCode: 32 };
-  for (const word of text.split(' ')) {
-    await input('Input.insertText', { text: word });
-    await input('Input.dispatchKeyEvent',
-      { type: 'keyDown', text: ' ', ...space });
-    await input('Input.dispatchKeyEvent', { type: 'keyUp', ...space });
-  }
-  return `${text} `;
-};
-const kInputMethods = { Composed, CorrectedByBackspace, KeyCode229,
-  WordsThenSpace };
 
 // The name answered at the greeting reaches the program exactly as meant:
 // the main menu greets it once.
@@ -159,11 +149,17 @@ async function PlayEnding(viewport, { unfinished, end, note }, restart) {
 
 const Tap = (id) => (page) => page.tap(`#${id}`);
 // On a touch screen End input and Interrupt ask first once the run holds
-// lines; the confirming button then acts.
+// lines: No leaves the run going, the focus in the field; Yes then acts.
 const TapAndConfirm = (id) => async (page) => {
-  await page.tap(`#${id}`);
-  await page.waitForSelector('#confirm[open]');
-  await page.tap('#confirm-yes');
+  const Answer = async (answer) => {
+    await page.tap(`#${id}`);
+    await page.waitForSelector('#confirm[open]');
+    await page.tap(`#confirm-${answer}`);
+  };
+  await Answer('no');
+  assert.equal(await browser.RunsEnded(page), 0);
+  assert.equal(await Focused(page), 'answer');
+  await Answer('yes');
 };
 const Press = (letter) => (page) => browser.PressControl(page, letter);
 // Ctrl-D ends the input at an empty prompt; Ctrl-C drops a line half typed.
@@ -178,6 +174,8 @@ for (const [name, id, ending] of kButtons) {
     const byKey = await PlayEnding(null,
       { ...ending, end: Press(ending.key) },
       (page) => page.keyboard.press('Enter'));
+    assert.equal((await browser.ScreenLines(byKey.page))[0],
+      `Hello, my name is Quillary. ${kGreeting}`);
     await byKey.page.close();
     const byButton = await PlayEnding(kPhone,
       { ...ending, end: TapAndConfirm(id) },
@@ -198,26 +196,6 @@ for (const [name, id, ending] of kButtons) {
     await byButton.page.close();
   });
 }
-
-// A whole session pasted into the field is typeahead, as in a terminal:
-// every line is read in turn, as the transcript's output shows.
-test('a session pasted into the answer line plays through', async () => {
-  const name = path.join(browser.kTranscripts, 'weapons',
-    'bow_fire_reload_list');
-  const session = await readFile(`${name}.in`, 'utf8');
-  const page = await OpenAtGreeting();
-  await page.$eval('#answer', (field, text) => {
-    const clipboardData = new DataTransfer();
-    clipboardData.setData('text/plain', text);
-    field.dispatchEvent(new ClipboardEvent('paste',
-      { clipboardData, cancelable: true }));
-  }, session);
-  await TapAndConfirm('end-input')(page);
-  await browser.WaitForScreen(page, kEnded);
-  const output = await browser.OutputWithoutClears(page);
-  assert.equal(output, await readFile(`${name}.out`, 'latin1'));
-  await page.close();
-});
 
 // The manual's section headings, in order, as doc/quillary.1 names them.
 async function ManualSections() {
@@ -262,175 +240,25 @@ test('Help opens with the guide, then the whole manual page, and Escape ' +
   await page.close();
 });
 
-// Exercises whose Working has vectors at the end of long lines, which a
-// phone cut after a comma ("(−2," above "2, 4)").
-const kWorkings = [
-  { menu: '10', first: ['-1', '-2', '-3'], second: ['4', '-5', '6'],
-    third: ['-7', '8', '-9'] },
-  { menu: '6', first: ['1', '1'], second: ['2', '3'], tenths: '-7' },
-  { menu: '8', first: ['5', '-9', '4'], second: ['-1775', '1538', '-1461'] },
-  { menu: '8', first: ['1', '5', '2'], second: ['-3', '6', '-4'] },
-  { menu: '10', first: ['1', '-2', '0'], second: ['3', '1', '2'],
-    third: ['-1', '0', '4'] },
-];
-
-// The vectors of the newest Working (a "(" and its ")" with a comma
-// between) that run over more than one line although, side by side, their
-// <math> elements fit on one, or that break after anything but a comma. A
-// line breaks only between <math> elements: one that starts left of the
-// end of the one before starts a line.
-const CutVectors = (page) => page.$$eval(
-  `${browser.kNewestScreen} .working li > p:not(.working-note)`,
-  (lines) => lines.flatMap((line) => {
-    const maths = [...line.querySelectorAll('math')];
-    const boxes = maths.map((math) => math.getBoundingClientRect());
-    const rows = [0];
-    for (let i = 1; i < maths.length; ++i) {
-      rows.push(rows[i - 1] + (boxes[i].left < boxes[i - 1].right - 1));
-    }
-    const style = getComputedStyle(line);
-    const room = line.clientWidth - parseFloat(style.paddingLeft) -
-      parseFloat(style.paddingRight);
-    const cut = [];
-    const open = [];
-    for (const leaf of line.querySelectorAll('mo, mn, mi')) {
-      const text = leaf.textContent;
-      const at = maths.indexOf(leaf.closest('math'));
-      if (text === '(') open.push({ at, comma: false });
-      if (text === ',' && open.length > 0) open.at(-1).comma = true;
-      if (text !== ')' || open.length === 0) continue;
-      const { at: first, comma } = open.pop();
-      if (!comma || rows[first] === rows[at]) continue;
-      const width = boxes.slice(first, at + 1)
-        .reduce((sum, box) => sum + box.width, 0);
-      const badBreak = maths.slice(first, at).some((math, i) =>
-        rows[first + i + 1] > rows[first + i] &&
-        !math.textContent.trim().endsWith(','));
-      if (width <= room || badBreak) {
-        cut.push(maths.slice(first, at + 1).map((math) => math.textContent)
-          .join(' / '));
-      }
-    }
-    return cut;
-  }));
-
-// How the newest screen lays out its exercise: whether the result line is
-// right before the figure and Working in the same screen, whether the
-// page scrolls sideways, and the words of the newest screens' text that
-// are split across lines though narrower than the line.
-const ExerciseLayout = (page, result) => page.evaluate((screenSelector,
-  resultLine) => {
-  const screen = document.querySelector(screenSelector);
-  const exercise = screen.querySelector(':scope > .exercise');
-  const before = exercise?.previousSibling?.textContent ?? '';
-  const room = screen.clientWidth;
-  const split = [];
-  for (const shown of [...document.querySelectorAll('#transcript > .screen')]
-    .slice(-3)) {
-    for (const node of shown.childNodes) {
-      if (node.nodeType !== Node.TEXT_NODE) continue;
-      for (const { 0: word, index } of node.textContent.matchAll(/\S+/g)) {
-        const range = document.createRange();
-        range.setStart(node, index);
-        range.setEnd(node, index + word.length);
-        const rects = [...range.getClientRects()];
-        const width = rects.reduce((sum, rect) => sum + rect.width, 0);
-        if (rects.length !== 1 && width < room) split.push(word);
-      }
-    }
+// Ada's lines at the maths menu, typed at once, then a wait for `selector`.
+const kResult = '.exercise-figure [data-role="result"]';
+const TypeThenWait = (lines, selector) => async (page) => {
+  for (const line of ['Ada', '2', ...lines]) {
+    await page.keyboard.sendCharacter(line);
+    await page.keyboard.press('Enter');
   }
-  const page = document.scrollingElement;
-  return {
-    resultThenExercise: before.split('\n').at(-1) === resultLine &&
-      !!exercise.querySelector(':scope > figure.exercise-figure svg') &&
-      !!exercise.querySelector(':scope > details.working[open]'),
-    sideways: page.scrollWidth - page.clientWidth,
-    split,
-  };
-}, browser.kNewestScreen, result);
-
-// Whether the field and the newest screen's last line can be seen, above
-// the field, in the visual viewport.
-const NewestInView = (page) => page.evaluate((screenSelector) => {
-  const viewport = window.visualViewport;
-  const Within = ({ top, bottom }) => top >= viewport.offsetTop - 1 &&
-    bottom <= viewport.offsetTop + viewport.height + 1;
-  const screen = document.querySelector(screenSelector);
-  const text = [...screen.childNodes].filter((node) => node.textContent.trim())
-    .at(-1);
-  const line = document.createRange();
-  line.selectNodeContents(text);
-  const last = [...line.getClientRects()].at(-1);
-  const field = document.getElementById('answer').getBoundingClientRect();
-  const form = document.getElementById('answer-line').getBoundingClientRect();
-  return { field: Within(field), lastLine: Within(last) &&
-    last.bottom <= form.top + 1 };
-}, browser.kNewestScreen);
-
-// Six exercises, 2-D and 3-D, in one scroll on a small and a common phone:
-// each result with its figure and Working after it, nothing wider than
-// the window, no word of the program's split, no vector of the Working
-// cut that fits on a line; with the keyboard up (the window 400 pixels
-// high), the field and the newest line still in view.
-const kSixExercises = [...kWorkings,
-  { menu: '2', first: ['1', '2'], second: ['3', '4'] }];
-const kPhones = [{ ...kPhone, width: 320, height: 640 }, kPhone];
-
-for (const viewport of kPhones) {
-  test(`on a ${viewport.width}x${viewport.height} phone six exercises stay ` +
-    'in one scroll, each vector of the Working that fits on a line whole',
-  async () => {
-    const page = await OpenAtGreeting(viewport);
-    for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
-    const cut = [];
-    for (const exercise of kSixExercises) {
-      const result = await browser.WorkExercise(page, exercise);
-      assert.deepEqual(await ExerciseLayout(page, result),
-        { resultThenExercise: true, sideways: 0, split: [] }, result);
-      cut.push(...await CutVectors(page));
-      if (exercise !== kSixExercises.at(-1)) await browser.TypeLine(page, '');
-    }
-    assert.deepEqual(cut, []);
-    await page.setViewport({ ...viewport, height: 400 });
-    await page.evaluate(() => new Promise((resolve) =>
-      requestAnimationFrame(() => requestAnimationFrame(resolve))));
-    assert.deepEqual(await NewestInView(page), { field: true, lastLine: true });
-    await page.close();
-  });
-}
-
-// axe-core's rules, run in the page as it stands.
-async function AccessibilityViolations(page) {
-  await page.evaluate(await readFile(kAxe, 'utf8'));
-  return page.evaluate(async () => (await axe.run()).violations
-    .map(({ id, nodes }) => `${id}: ${nodes.map((node) => node.target)}`));
-}
-
+  await page.waitForSelector(selector);
+};
 const kAudits = [
   ['on load', kPhone, async () => {}],
   ['on load on a desktop', null, async () => {}],
   ['with the help open', kPhone, (page) => page.tap('#help-open')],
-  ['with a figure shown', kPhone, async (page) => {
-    for (const line of ['Ada', '2', '2', '1', '2', '3', '4']) {
-      await page.keyboard.sendCharacter(line);
-      await page.keyboard.press('Enter');
-    }
-    await page.waitForSelector('.exercise-figure [data-role="result"]');
-  }],
-  ['with a figure that turns', kPhone, async (page) => {
-    for (const line of ['Ada', '2', '8', '3', '-2', '5', '-1', '4', '2']) {
-      await page.keyboard.sendCharacter(line);
-      await page.keyboard.press('Enter');
-    }
-    await page.waitForSelector('.exercise-figure [data-role="result"]');
-  }],
-  ['with the working open', kPhone, async (page) => {
-    for (const line of ['Ada', '2', '7', '3', '4', '-1', '2']) {
-      await page.keyboard.sendCharacter(line);
-      await page.keyboard.press('Enter');
-    }
-    await page.waitForSelector('.working[open] math');
-  }],
+  ['with a figure shown', kPhone,
+    TypeThenWait(['2', '1', '2', '3', '4'], kResult)],
+  ['with a figure that turns', kPhone,
+    TypeThenWait(['8', '3', '-2', '5', '-1', '4', '2'], kResult)],
+  ['with the working open', kPhone, TypeThenWait(['7', '3', '4', '-1', '2'],
+    '.working[open] math')],
   ['after a run has ended', kPhone, async (page) => {
     await page.tap('#end-input');
     await browser.WaitForScreen(page, kEnded);
@@ -441,7 +269,7 @@ for (const [when, viewport, Prepare] of kAudits) {
   test(`axe-core finds no accessibility violation ${when}`, async () => {
     const page = await OpenAtGreeting(viewport);
     await Prepare(page);
-    assert.deepEqual(await AccessibilityViolations(page), []);
+    assert.deepEqual(await browser.AccessibilityViolations(page), []);
     await page.close();
   });
 }

@@ -12,15 +12,12 @@ import { mkdir } from 'node:fs/promises';
 import path from 'node:path';
 import * as browser from './browser.mjs';
 
-const kGreeting = 'What would you like me to call you?';
-const kScreenshots = process.env.QUILLARY_FIGURES ?? 'build-web/figures';
-const kLaptop = { width: 1280, height: 800 };
+const { kScreenshots, kLaptop, kSmallPhone: kNarrowPhone } = browser;
 const kSmallestText = 14;
-const kNarrowPhone = { ...browser.kPhone, width: 320, height: 640 };
 
 // One case of each exercise, with negative, zero and clamped operands;
 // `refused`, typed before the first operand (or before t), must be refused
-// for the reason `why`.
+// for the reason `why`; `note`, if given, must be among the Working's notes.
 const kExercises = [
   { name: 'vector_addition', menu: '2', first: ['-3', '4'],
     second: ['5', '-12'], refused: '0.5', why: /point/ },
@@ -33,10 +30,11 @@ const kExercises = [
     tenths: '-7', refused: '0.5', why: /tenths/ },
   // Rounding puts the cosine past 1, where the program clamps it.
   { name: 'dot_clamped', menu: '7', first: ['12', '12'],
-    second: ['12', '12'] },
+    second: ['12', '12'], note: /clamp/ },
   { name: 'cross', menu: '8', first: ['0', '-1', '0'],
     second: ['1', '0', '0'] },
-  { name: 'normalize_zero', menu: '9', first: ['0', '0'] },
+  { name: 'normalize_zero', menu: '9', first: ['0', '0'],
+    note: /no direction/ },
   { name: 'surface_normal', menu: '10', first: ['-1', '-2', '-3'],
     second: ['4', '-5', '6'], third: ['-7', '8', '-9'] },
 ];
@@ -114,16 +112,12 @@ async function WorkWithHints(page, exercise) {
 }
 
 async function OpenAtMathsMenu(viewport) {
-  const errors = [];
-  const { page } = await browser.OpenPage(chromium, browser.kPage, viewport,
-    (tab) => tab.on('pageerror',
-      (error) => errors.push(error.stack ?? String(error))));
-  await browser.WaitForScreen(page, kGreeting);
+  const page = await browser.OpenAtGreeting(chromium, viewport);
   await ExpectHint(page, /a name/);
   await page.focus('#answer');
   for (const line of ['Ada', '2']) await browser.TypeLine(page, line);
   await ExpectHint(page, /choice from the menu/);
-  return { page, errors };
+  return { page, errors: page.errors };
 }
 
 function AssertWorking(working, exercise, line) {
@@ -169,11 +163,8 @@ for (const exercise of kExercises) {
     const working = await Working(page);
     assert.equal(working.open, true);
     AssertWorking(working, exercise, line);
-    if (exercise.name === 'dot_clamped') {
-      assert.ok(working.notes.some((note) => /clamp/.test(note)));
-    }
-    if (exercise.name === 'normalize_zero') {
-      assert.ok(working.notes.some((note) => /no direction/.test(note)));
+    if (exercise.note) {
+      assert.ok(working.notes.some((note) => exercise.note.test(note)));
     }
     await Screenshot(page, 'laptop', exercise);
     assert.deepEqual(errors, []);

@@ -170,6 +170,8 @@ async function Load(chromium, url, exercises = false) {
   await page.emulateCPUThrottling(kCpuSlowdown);
   await page.emulateNetworkConditions(PredefinedNetworkConditions['Slow 4G']);
   await page.evaluateOnNewDocument(WatchStart, kGreetingEnd);
+  // TypeLine waits on the record of the program's output.
+  if (exercises) await page.evaluateOnNewDocument(browser.RecordPage);
   await page.goto(url, { waitUntil: 'load', timeout: 60000 });
   await page.waitForFunction(() => window.quillaryStart.greeting !== null,
     { timeout: 60000, polling: 100 });

@@ -28,54 +28,45 @@ test('every kind of answer the program sends is said, each differently',
     assert.equal(HintText('no-such-kind', ''), '');
   });
 
-test('every refusal says why, then what is wanted', async () => {
+// Only the program knows the range of what a question takes, so the page
+// writes no number of a range of its own.
+test('every refusal says why, then what is wanted, with no number of the ' +
+  'page\'s own', async () => {
   const kinds = await Names('kAnswerKindNames');
   const refusals = (await Names('kRefusalNames')).filter((name) => name);
   assert.ok(refusals.includes('point'));
   for (const kind of kinds) {
+    const wanted = HintText(kind, '');
     const reasons = refusals.map((refusal) => HintText(kind, refusal));
     for (const reason of reasons) {
       assert.ok(reason.startsWith('Not taken: '), reason);
-      assert.ok(reason.endsWith(HintText(kind, '')), reason);
+      assert.ok(reason.endsWith(wanted), reason);
+      assert.doesNotMatch(reason.slice(0, -wanted.length), /\d/, reason);
     }
     assert.equal(new Set(reasons).size, refusals.length, kind);
   }
 });
 
-// The reasons a learner meets most, in the terms of the prompt.
-test('a point is refused in the terms of the prompt', () => {
-  for (const [kind, refusal, words] of [
-    ['whole-number', 'point', /point\. A whole number/],
-    ['tenths', 'point', /point\. t in tenths: 5 means 0\.5/],
-    ['whole-number', 'character', /digits and a leading minus/],
-    ['decimal-fraction', 'character', /one point/],
-    ['whole-number', 'out-of-range', /beyond what this question takes/],
-    ['menu-choice', 'not-a-choice', /menu/],
-  ]) {
-    assert.match(HintText(kind, refusal), words, `${kind} ${refusal}`);
-  }
-});
-
-// Only the program knows the range of what a question takes, so the page
-// writes no number of a range of its own.
-test('the program\'s own reason is said in place of the page\'s', async () => {
-  const kinds = await Names('kAnswerKindNames');
-  const refusals = (await Names('kRefusalNames')).filter((name) => name);
-  for (const kind of kinds) {
-    const wanted = HintText(kind, '');
-    for (const refusal of refusals) {
-      const hint = HintText(kind, refusal);
-      assert.doesNotMatch(hint.slice(0, -wanted.length), /\d/, hint);
+// The reasons a learner meets most, in the terms of the prompt; where the
+// program gives its own reason, that reason in place of the page's.
+test('a refusal is said in the terms of the prompt, or the program\'s',
+  () => {
+    for (const [kind, refusal, words, reason] of [
+      ['whole-number', 'point', /point\. A whole number/],
+      ['tenths', 'point', /point\. t in tenths: 5 means 0\.5/],
+      ['whole-number', 'character', /digits and a leading minus/],
+      ['decimal-fraction', 'character', /one point/],
+      ['whole-number', 'out-of-range', /beyond what this question takes/],
+      ['menu-choice', 'not-a-choice', /menu/],
+      ['whole-number', 'out-of-range', 'Not taken: there is no weapon 5: ' +
+        'the list runs 0. A whole number, such as -12.',
+      'there is no weapon 5: the list runs 0'],
+      ['decimal-fraction', 'character',
+        'Not taken: a float. A decimal number, such as -2.5.', 'a float'],
+      ['name', '', 'Any text: a name.', 'asked afresh'],
+    ]) {
+      const hint = HintText(kind, refusal, reason);
+      if (typeof words === 'string') assert.equal(hint, words, kind);
+      else assert.match(hint, words, `${kind} ${refusal}`);
     }
-  }
-  for (const [kind, refusal, reason, hint] of [
-    ['whole-number', 'out-of-range', 'there is no weapon 5: the list runs 0',
-      'Not taken: there is no weapon 5: the list runs 0. A whole number, ' +
-      'such as -12.'],
-    ['decimal-fraction', 'character', 'a float',
-      'Not taken: a float. A decimal number, such as -2.5.'],
-    ['name', '', 'asked afresh', 'Any text: a name.'],
-  ]) {
-    assert.equal(HintText(kind, refusal, reason), hint, `${kind} ${refusal}`);
-  }
-});
+  });

@@ -64,25 +64,52 @@ export function PageUrl(pageFile) {
   return pathToFileURL(path.resolve(pageFile)).href;
 }
 
-// Before the page's own script runs, collect each chunk of the program's
-// output (the page's 'quillary-output' event), their length and the time the
-// last came, and count the runs that ended ('quillary-ended'). The chunks
-// are kept as they come, so that megabytes of output cost the page little.
-function RecordOutput() {
-  window.quillaryOutput = [];
-  window.quillaryOutputLength = 0;
-  window.quillaryOutputAt = 0;
-  window.quillaryRunsEnded = 0;
-  addEventListener('quillary-output', (event) => {
-    window.quillaryOutput.push(event.detail);
-    window.quillaryOutputLength += event.detail.length;
-    window.quillaryOutputAt = performance.now();
+// Runs in the page before its own script, in every engine: keeps in
+// window.quillaryRecord the chunks of the program's output (as they come,
+// so that megabytes cost the page little), their length and the time the
+// last came, the count of runs started and ended, for each figure drawn the
+// time since the last output then and at the next frame painted, and every
+// error the page leaves unhandled. An error or a rejection counts
+// only if no listener of the page cancelled it, known once its event has
+// gone round, hence the check a task later. `consoleErrors`: calls of
+// console.error too, for a driver that does not report them; `fresh`: the
+// run the tab kept from its last opening is dropped.
+export function RecordPage({ consoleErrors = false, fresh = false } = {}) {
+  try {
+    if (fresh) sessionStorage.clear();
+  } catch {} // A blank document has no storage.
+  const record = { output: [], length: 0, at: 0, started: 0, ended: 0,
+    figures: [], errors: [] };
+  window.quillaryRecord = record;
+  addEventListener('quillary-output', ({ detail }) => {
+    record.output.push(detail);
+    record.length += detail.length;
+    record.at = performance.now();
   });
-  addEventListener('quillary-ended', () => { window.quillaryRunsEnded += 1; });
+  addEventListener('quillary-started', () => { record.started += 1; });
+  addEventListener('quillary-ended', () => { record.ended += 1; });
+  addEventListener('quillary-figure-drawn', () => {
+    const times = [performance.now() - record.at];
+    record.figures.push(times);
+    requestAnimationFrame(() => times.push(performance.now() - record.at));
+  });
+  const Later = (event, text) => setTimeout(() => {
+    if (!event.defaultPrevented) record.errors.push(text);
+  });
+  addEventListener('error', (event) =>
+    Later(event, `uncaught exception: ${event.message}`));
+  addEventListener('unhandledrejection', (event) => Later(event,
+    `unhandled rejection: ${event.reason?.stack ?? event.reason}`));
+  if (!consoleErrors) return;
+  const consoleError = console.error;
+  console.error = (...values) => {
+    record.errors.push(`console.error: ${values.join(' ')}`);
+    consoleError.apply(console, values);
+  };
 }
 
 export const RunsEnded = (page) =>
-  page.evaluate(() => window.quillaryRunsEnded);
+  page.evaluate(() => window.quillaryRecord.ended);
 
 // A new tab on the page, in the browser's window or on `viewport`;
 // `requests` lists every URL it asked for. `prepare`, if given, is awaited
@@ -92,15 +119,16 @@ export async function OpenPage(browser, pageFile, viewport, prepare) {
   if (viewport) await page.setViewport(viewport);
   const requests = [];
   page.on('request', (request) => requests.push(request.url()));
-  await page.evaluateOnNewDocument(RecordOutput);
+  await page.evaluateOnNewDocument(RecordPage);
   await prepare?.(page);
   await page.goto(PageUrl(pageFile));
   return { page, requests };
 }
 
-// The program's output so far, as bytes in a string ("binary") or as text.
+// The program's output so far, as bytes in a string ("binary") or as text;
+// `page` may be an engine of engines.mjs too.
 export const OutputBytes = (page) =>
-  page.evaluate(() => window.quillaryOutput.map((chunk) => {
+  page.evaluate(() => window.quillaryRecord.output.map((chunk) => {
     let text = '';
     for (let at = 0; at < chunk.length; at += 8192) {
       text += String.fromCharCode(...chunk.subarray(at, at + 8192));
@@ -113,9 +141,9 @@ export const OutputWithoutClears = async (page) =>
   (await OutputBytes(page)).replaceAll(kClear, '');
 // In the page: the output from byte `from` on, decoded.
 function OutputFrom(from) {
-  const bytes = new Uint8Array(window.quillaryOutputLength);
+  const bytes = new Uint8Array(window.quillaryRecord.length);
   let at = 0;
-  for (const chunk of window.quillaryOutput) {
+  for (const chunk of window.quillaryRecord.output) {
     bytes.set(chunk, at);
     at += chunk.length;
   }
@@ -123,7 +151,7 @@ function OutputFrom(from) {
 }
 export const OutputText = (page) => page.evaluate(OutputFrom, 0);
 export const OutputLength = (page) =>
-  page.evaluate(() => window.quillaryOutputLength);
+  page.evaluate(() => window.quillaryRecord.length);
 
 // The newest screen of the page's transcript, and its lines as text.
 export const kNewestScreen = '#transcript > .screen:last-of-type';
@@ -149,12 +177,12 @@ export async function WaitForAnswer(page, since) {
     (since) =>
       new Promise((resolve) => {
         const start = performance.now();
-        const ended = window.quillaryRunsEnded;
+        const record = window.quillaryRecord;
+        const ended = record.ended;
         const check = () => {
           const now = performance.now();
-          const answered = (window.quillaryOutputLength > since &&
-            now - window.quillaryOutputAt > 15) ||
-            window.quillaryRunsEnded > ended;
+          const answered = (record.length > since && now - record.at > 15) ||
+            record.ended > ended;
           if (answered || now - start > 300) resolve();
           else setTimeout(check, 5);
         };

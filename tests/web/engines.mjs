@@ -11,49 +11,10 @@ import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { LaunchBrowser, CloseBrowser } from './browser.mjs';
+import { LaunchBrowser, CloseBrowser, RecordPage } from './browser.mjs';
 
 export const kPhoneWidth = 390;
 const kPhoneHeight = 844;
-
-// Runs in the page before its own script: keeps the program's output (the
-// chunks of 'quillary-output'), the count of runs started and ended and of
-// figures drawn, and every error the page leaves unhandled. An error or a
-// rejection counts only if no listener of the page cancelled it, which is
-// known once its event has gone round, hence the check a task later. With
-// `consoleErrors`, calls of console.error too, for a driver that does not
-// report them.
-function RecordPage(consoleErrors) {
-  // Each opening is a fresh run: the run the tab kept from the last one
-  // would otherwise be played again. (A blank document has no storage.)
-  try {
-    sessionStorage.clear();
-  } catch {}
-  const record = { output: [], length: 0, at: 0, started: 0, ended: 0,
-    figuresDrawn: 0, errors: [] };
-  window.quillaryRecord = record;
-  addEventListener('quillary-output', ({ detail }) => {
-    record.output.push(detail);
-    record.length += detail.length;
-    record.at = performance.now();
-  });
-  addEventListener('quillary-started', () => { record.started += 1; });
-  addEventListener('quillary-ended', () => { record.ended += 1; });
-  addEventListener('quillary-figure-drawn', () => { record.figuresDrawn += 1; });
-  const Later = (event, text) => setTimeout(() => {
-    if (!event.defaultPrevented) record.errors.push(text);
-  });
-  addEventListener('error', (event) =>
-    Later(event, `uncaught exception: ${event.message}`));
-  addEventListener('unhandledrejection', (event) =>
-    Later(event, `unhandled rejection: ${event.reason?.stack ?? event.reason}`));
-  if (!consoleErrors) return;
-  const consoleError = console.error;
-  console.error = (...values) => {
-    record.errors.push(`console.error: ${values.join(' ')}`);
-    consoleError.apply(console, values);
-  };
-}
 
 const RecordedErrors = () => window.quillaryRecord.errors.splice(0);
 
@@ -82,7 +43,7 @@ async function PuppeteerEngine(name) {
   page.on('console', (message) => {
     if (message.type() === 'error') errors.push(`console: ${message.text()}`);
   });
-  await page.evaluateOnNewDocument(RecordPage, false);
+  await page.evaluateOnNewDocument(RecordPage, { fresh: true });
   return {
     name,
     errors: async () => [...errors.splice(0), ...await page.evaluate(RecordedErrors)],
@@ -221,7 +182,8 @@ async function WebKitEngine() {
       const html = await readFile(pageFile, 'utf8');
       const at = html.search(/<script[\s>]/);
       await writeFile(path.join(folder, 'quillary.html'), html.slice(0, at) +
-        `<script>(${RecordPage})(true);</script>\n${html.slice(at)}`);
+        `<script>(${RecordPage})({ consoleErrors: true, fresh: true });` +
+        `</script>\n${html.slice(at)}`);
       await writeFile(path.join(folder, 'phone.html'), '<!doctype html>' +
         '<body style="margin:0"><iframe src="quillary.html" style="border:0;' +
         `width:${kPhoneWidth}px;height:${kPhoneHeight}px"></iframe>`);

@@ -11,8 +11,8 @@ import assert from 'node:assert/strict';
 import { isUtf8 } from 'node:buffer';
 import { mkdirSync, readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
-import { kClear, kInterrupted, kPage, kScreenshots, kTranscripts }
-  from './browser.mjs';
+import { OutputWithoutClears, kInterrupted, kPage, kScreenshots,
+  kTranscripts } from './browser.mjs';
 import { LaunchEngine, kPhoneWidth } from './engines.mjs';
 
 const kEngine = process.env.QUILLARY_ENGINE ?? 'chromium';
@@ -54,15 +54,6 @@ const Until = (engine, wanted, argument = null, timeout = 20000) => engine.evalu
 const WaitForAnswer = (engine, since) => Until(engine, ({ length, ended }, record) =>
   (record.length > length && performance.now() - record.at > 15) ||
   record.ended > ended, since, 300).catch(() => {});
-
-const OutputWithoutClears = async (engine) => (await engine.evaluate(() =>
-  window.quillaryRecord.output.map((chunk) => {
-    let text = '';
-    for (let at = 0; at < chunk.length; at += 8192) {
-      text += String.fromCharCode(...chunk.subarray(at, at + 8192));
-    }
-    return text;
-  }).join(''))).replaceAll(kClear, '');
 
 const PressControl = (engine, letter) => engine.pressControl(kAnswer, letter);
 
@@ -159,7 +150,7 @@ test(`${kEngine}: a 2-D and a 3-D exercise each draw their figure`, async () => 
     '1', '0', '0', '']) {
     await TypeLine(engine, line);
   }
-  await Until(engine, (_, record) => record.figuresDrawn === 2);
+  await Until(engine, (_, record) => record.figures.length === 2);
   const sizes = await engine.evaluate((selector) => [...document.querySelectorAll(selector)]
     .map((svg) => svg.getBoundingClientRect().width > 0 && svg.childElementCount > 0),
   '.exercise-figure svg');

@@ -4,6 +4,7 @@
 //   node --test kept_test.mjs   (QUILLARY_PAGE: the built quillary.html)
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { mkdtemp, readdir, readFile, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -59,36 +60,8 @@ test('a reload in the middle of an exercise restores the notebook', async () => 
   await page.close();
 });
 
-// Printed, the page holds each exercise's result, figure labels and
-// Working, and none of the page's controls.
-test('the printed worksheet holds the exercises and no control', async () => {
-  const page = await OpenAtMaths();
-  const lines = [];
-  for (const exercise of [kSum, kCross]) {
-    lines.push(await browser.WorkExercise(page, exercise));
-    await browser.TypeLine(page, '');
-  }
-  const pdf = await page.pdf({ format: 'A4' });
-  const text = await PdfText(pdf);
-  for (const wanted of [...lines, 'Step by step', 'Your numbers', '(4, -2)']) {
-    assert.ok(text.includes(wanted), wanted);
-  }
-  for (const control of ['Reset view', 'Save picture', 'End input', 'Send',
-    'Link to this session', 'Please select a option']) {
-    assert.ok(!text.includes(control), control);
-  }
-  await page.close();
-});
-
-// The PDF's text as pdftotext (poppler-utils) gives it.
-async function PdfText(pdf) {
-  const { execFileSync } = await import('node:child_process');
-  return execFileSync('pdftotext', ['-', '-'], { input: pdf }).toString();
-}
-
-test('Save picture downloads the figure as an SVG with its numbers', async () => {
-  const page = await OpenAtMaths();
-  const line = await browser.WorkExercise(page, kSum);
+// Save picture on the newest figure, whose result line is `line`.
+async function AssertSavesPicture(page, line) {
   const folder = await mkdtemp(path.join(tmpdir(), 'quillary-saved-'));
   const session = await page.createCDPSession();
   await session.send('Browser.setDownloadBehavior',
@@ -107,6 +80,27 @@ test('Save picture downloads the figure as an SVG with its numbers', async () =>
     assert.ok(svg.includes(label), label);
   }
   await rm(folder, { recursive: true, force: true });
+}
+
+// Save picture downloads the figure as an SVG with its numbers; printed,
+// the page holds each exercise's result, figure labels and Working, and
+// none of the page's controls (its text as pdftotext gives it).
+test('a figure saved and the printed worksheet', async () => {
+  const page = await OpenAtMaths();
+  const lines = [await browser.WorkExercise(page, kSum)];
+  await AssertSavesPicture(page, lines[0]);
+  await browser.TypeLine(page, '');
+  lines.push(await browser.WorkExercise(page, kCross));
+  await browser.TypeLine(page, '');
+  const text = execFileSync('pdftotext', ['-', '-'],
+    { input: await page.pdf({ format: 'A4' }) }).toString();
+  for (const wanted of [...lines, 'Step by step', 'Your numbers', '(4, -2)']) {
+    assert.ok(text.includes(wanted), wanted);
+  }
+  for (const control of ['Reset view', 'Save picture', 'End input', 'Send',
+    'Link to this session', 'Please select a option']) {
+    assert.ok(!text.includes(control), control);
+  }
   await page.close();
 });
 

@@ -7,9 +7,11 @@
 // shows every vector at least 20 px long (in the figure or an inset); a
 // three-dimensional figure opens in a view that shows each vector at least
 // half its length, and its tick values lie beside their own axes, away from
-// the origin; after ten exercises, on every screen from a 320 px phone to a
-// laptop at 200 %, the page never scrolls sideways, the newest figure is
-// whole, no text is small and axe-core finds no violation, and on a phone
+// the origin; on the laptop each figure draws the numbers printed, within
+// 50 ms, stays after its result line, and the Figures switch hides and
+// shows them all; after ten exercises, on every screen from a 320 px phone
+// to a laptop at 200 %, the page never scrolls sideways, the newest figure
+// is whole, no text is small and axe-core finds no violation, and on a phone
 // each result comes right above its figure, no word nor vector that fits a
 // line is cut, and with the keyboard up the field and the newest line stay
 // in view. The figures and pages are saved as screenshots in
@@ -329,14 +331,102 @@ async function TurnRound(page, tally, faults) {
   await (await ResetView(page)).click();
 }
 
+// Results with no picture, worked on the laptop only.
+const kUndrawable = [['normalize_zero', '9', [['0', '0']]],
+  ['dot_zero', '7', [['0', '0'], ['1', '2']]]]
+  .map(([name, menu, [first, second]]) =>
+    ({ name, menu, first, second, undrawable: true }));
+const kMaximumDrawMilliseconds = 50;
+
+// Every exercise in the transcript, in order: whether its figure shows,
+// its text, its picture's name (null where it has none), the numbers of
+// each role, whether a Working follows, and its screen's text before it.
+const Exercises = (page) => page.$$eval('.exercise', (exercises) =>
+  exercises.map((exercise) => {
+    const figure = exercise.querySelector('.exercise-figure');
+    const before = document.createRange();
+    before.setStart(exercise.parentElement, 0);
+    before.setEndBefore(exercise);
+    return {
+      hidden: figure.offsetWidth === 0,
+      text: figure.textContent,
+      name: figure.querySelector('svg')?.getAttribute('aria-label') ?? null,
+      drawn: Object.fromEntries([...figure.querySelectorAll('[data-role]')]
+        .map((element) => [element.dataset.role, ['x', 'y', 'z', 'value']
+          .map((key) => element.dataset[key]).filter((text) => text)])),
+      working: !!exercise.querySelector(':scope > details.working'),
+      before: before.toString().trimEnd(),
+    };
+  }));
+
+// The figure right after its result line draws the numbers printed (or
+// the operands typed, where the line does not echo them); one that cannot
+// be drawn shows its line and why, with no picture.
+function AssertDrawnAsPrinted(figure, exercise, line) {
+  assert.equal(figure.hidden, false);
+  assert.ok(figure.before.endsWith(line), figure.before.slice(-80));
+  if (exercise.undrawable) {
+    assert.ok(figure.name === null && figure.text.startsWith(line) &&
+      /cannot be drawn/.test(figure.text), figure.text);
+    return assert.deepEqual(figure.drawn, {});
+  }
+  assert.equal(figure.name, line);
+  assert.deepEqual(figure.drawn.result, browser.PrintedResult(line));
+  const echoed = line.match(/vector \((.*)\) is/)?.[1].split(', ');
+  // Operands of a million and more are drawn as the program prints floats.
+  for (const [role, typed] of [['first', echoed ?? exercise.first],
+    ['second', exercise.second], ['third', exercise.third]]) {
+    if (!typed?.some((number) => Math.abs(number) >= 1e6)) {
+      assert.deepEqual(figure.drawn[role], typed, role);
+    }
+  }
+}
+
+// After the laptop's exercises and a prime test (no figure): every figure
+// and Working kept in order after its own result line, each figure drawn
+// soon after its line, and the Figures switch hiding and showing all of
+// them by keyboard, leaving each Working.
+async function AssertKept(page, cases, lines) {
+  for (const line of ['11', '7', '']) await browser.TypeLine(page, line);
+  const kept = await Exercises(page);
+  assert.equal(kept.length, cases.length);
+  kept.forEach((figure, index) => {
+    AssertDrawnAsPrinted(figure, cases[index], lines[index]);
+    assert.equal(figure.working, true, lines[index]);
+  });
+  const times = await page.evaluate(() => window.quillaryRecord.figures);
+  assert.equal(times.length, cases.length);
+  const slowest = (index) => Math.max(...times.map((time) => time[index]));
+  console.log(`figure drawn ${slowest(0).toFixed(1)} ms after its result ` +
+    `line at most, painted ${slowest(1).toFixed(1)} ms after`);
+  assert.ok(slowest(0) <= kMaximumDrawMilliseconds);
+  const Shown = async () => (await Exercises(page))
+    .map(({ hidden, working }) => ({ hidden, working }));
+  await page.focus('#figure-switch');
+  for (const hidden of [true, false]) {
+    await page.keyboard.press('Space');
+    assert.deepEqual(await Shown(), Array(cases.length).fill(
+      { hidden, working: true }));
+  }
+}
+
 for (const [device, viewport] of Object.entries(kDevices)) {
   test(`every figure is legible on the ${device}`, async (t) => {
     const page = await OpenAtMathsMenu(viewport);
     const tally = { smallest: Infinity, overlaps: 0 };
     const faults = [];
-    for (const exercise of kCases) {
+    const laptop = device === 'laptop';
+    const cases = laptop ? [...kCases, ...kUndrawable] : kCases;
+    const lines = [];
+    for (const exercise of cases) {
       await t.test(exercise.name, async () => {
         const line = await browser.WorkExercise(page, exercise);
+        lines.push(line);
+        if (laptop) {
+          AssertDrawnAsPrinted((await Exercises(page)).at(-1), exercise,
+            line);
+        }
+        if (exercise.undrawable) return browser.TypeLine(page, '');
         assert.equal(await (await Picture(page)).evaluate((svg) =>
           svg.querySelector('[data-role="result"]') &&
           svg.getAttribute('aria-label')), line);
@@ -355,6 +445,7 @@ for (const [device, viewport] of Object.entries(kDevices)) {
     }
     console.log(`${device}: smallest text ${tally.smallest.toFixed(1)} px, ` +
       `${tally.overlaps} overlapping text pairs`);
+    if (laptop) await AssertKept(page, cases, lines);
     assert.deepEqual(faults, []);
     assert.deepEqual(page.errors, []);
     await page.close();

@@ -128,7 +128,7 @@ export class AnswerLine {
 }
 
 // Gives the focus to the field, where the learner types.
-export function FocusForTyping() {
+function FocusForTyping() {
   field().focus({ preventScroll: true });
 }
 

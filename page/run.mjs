@@ -59,10 +59,6 @@ export class Runs {
     if (this.#running) this.#end(kInterruptedNote);
   }
 
-  get running() {
-    return this.#running;
-  }
-
   #consoleOfRun(run) {
     const isCurrent = () => run === this.#current && this.#running;
     return {

@@ -67,11 +67,6 @@ export class Transcript {
     screen.append(element);
   }
 
-  // The screen the program writes in now.
-  get screen() {
-    return this.#currentScreen();
-  }
-
   #currentScreen() {
     if (!this.#screen) this.#startScreen();
     return this.#screen;
